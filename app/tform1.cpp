@@ -1,0 +1,301 @@
+#include "app/tform1.h"
+#include "app/pageactivite.h"
+#include "app/pagechamps.h"
+#include "app/taboutbox.h"
+#include "colour/pagecontrastes.h"
+#include "colour/tform_coul.h"
+#include "colour/tmise_couleur.h"
+#include "common/aleatoire.h"
+#include "common/erreures.h"
+#include "common/imagewidget.h"
+#include "common/plateforme.h"
+#include "common/polices.h"
+#include "fechner/pagefechner.h"
+#include "membrane/pagenernst.h"
+#include "nerve/pagenerf.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+// Runs one start-up or entry step; an I/O failure is reported and the
+// caller goes on with the next step.
+void etape(const std::function<void()> &f)
+{
+    try {
+        f();
+    } catch (const ErreurES &e) {
+        signaler(e);
+    }
+}
+
+QAction *action(QObject *parent, const char *nom, const QString &libelle)
+{
+    auto *a = new QAction(libelle, parent);
+    a->setObjectName(QLatin1String(nom));
+    return a;
+}
+
+// Check items keep the check mark their handler sets, as the menus always did:
+// the toolkit's own toggle is undone before the handler runs.
+void relier(QAction *a, std::function<void()> gestionnaire)
+{
+    QObject::connect(a, &QAction::triggered, a, [a, g = std::move(gestionnaire)] {
+        if (a->isCheckable()) a->setChecked(!a->isChecked());
+        g();
+    });
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral(" Kalmeno"));
+    setFont(police(QStringLiteral("System"), 13));
+
+    auto *client = new QWidget(this);
+    setCentralWidget(client);
+    Notebook1 = new QTabWidget(client);
+    Notebook1->setObjectName(QStringLiteral("Notebook1"));
+    Notebook1->setGeometry(2, 0, 784, 530);
+    Notebook1->setFont(police(QStringLiteral("Tahoma"), pixels_de_points(8)));
+    Notebook1->tabBar()->setFont(police(QStringLiteral("MS Sans Serif"), pixels_de_points(8)));
+    Notebook1->tabBar()->setExpanding(false);
+    Notebook1->setUsesScrollButtons(false);
+    Notebook1->setElideMode(Qt::ElideNone);
+
+    page_contrastes = new PageContrastes(this);
+    page_champs = new PageChamps(this);
+    page_fechner = new PageFechner(this);
+    page_nerf = new PageNerf(this);
+    page_activite = new PageActivite(this);
+    page_nernst = new PageNernst(this);
+    Notebook1->addTab(page_contrastes, QStringLiteral("Contrastes successifs"));
+    Notebook1->addTab(page_champs, QStringLiteral("Champs récepteurs"));
+    Notebook1->addTab(page_fechner, QStringLiteral("Loi de Fechner"));
+    Notebook1->addTab(page_nerf, QStringLiteral("Période réfractaire"));
+    Notebook1->addTab(page_activite, QStringLiteral("Activité volont./réflexe"));
+    Notebook1->addTab(page_nernst, QStringLiteral("Loi de Nernst"));
+    // A click on the tab strip selects the page, then runs the entry steps,
+    // also when the page clicked is already showing.
+    connect(Notebook1->tabBar(), &QTabBar::tabBarClicked, this, [this](int index) {
+        if (index >= 0) Notebook1->setCurrentIndex(index);
+        Notebook1Click();
+    });
+
+    creer_menus();
+    creer_dialogues();
+
+    Timer_debut = new QTimer(this);
+    Timer_debut->setObjectName(QStringLiteral("Timer_debut"));
+    Timer_debut->setInterval(10);
+    connect(Timer_debut, &QTimer::timeout, this, &TForm1::Timer_debutTimer);
+    Timer_debut->start();
+
+    FormCreate();
+
+    Form_coul = new TForm_coul(this);
+    mise_couleur = new Tmise_couleur(this);
+    AboutBox = new TAboutBox(this);
+}
+
+void TForm1::creer_menus()
+{
+    QMenuBar *barre = menuBar();
+    barre->setObjectName(QStringLiteral("MainMenu1"));
+
+    QMenu *fichier = barre->addMenu(QStringLiteral("Fichier"));
+    fichier->setObjectName(QStringLiteral("Fichier1"));
+    fichier->addAction(action(this, "Ouvrir1", QStringLiteral("Ouvrir")));
+    fichier->addAction(action(this, "Sauve1", QStringLiteral("Enregistrer")));
+    QAction *quitter = action(this, "Quitter1", QStringLiteral("Quitter"));
+    fichier->addAction(quitter);
+    relier(quitter, [this] { Quitter1Click(); });
+
+    QMenu *options = barre->addMenu(QStringLiteral("Options"));
+    options->setObjectName(QStringLiteral("Options1"));
+    QAction *voir = action(this, "Voirlacomplmentaire1", QStringLiteral("Voir la complémentaire"));
+    QAction *pot = action(this, "Afficherlespotdquilibre1", QStringLiteral("Afficher les pot. d'équilibre"));
+    QAction *mise = action(this, "Miseencouleur1", QStringLiteral("Mise en couleur"));
+    voir->setCheckable(true);
+    pot->setCheckable(true);
+    options->addAction(voir);
+    options->addAction(pot);
+    options->addAction(mise);
+    relier(voir, [this] { page_contrastes->Voirlacomplmentaire1Click(); });
+    relier(pot, [this] { page_nernst->Afficherlespotdquilibre1Click(); });
+
+    QMenu *nombre = barre->addMenu(QStringLiteral("Nombre de Couleurs"));
+    nombre->setObjectName(QStringLiteral("NombredeCouleurs1"));
+    QAction *une = action(this, "Unecouleur1", QStringLiteral("Une couleur"));
+    QAction *deux = action(this, "Deuxcouleurs1", QStringLiteral("Deux couleurs"));
+    QAction *trois = action(this, "Troiscouleurs1", QStringLiteral("Trois couleurs"));
+    for (QAction *a : {une, deux, trois}) {
+        a->setCheckable(true);
+        nombre->addAction(a);
+    }
+    relier(une, [this] { page_contrastes->Unecouleur1Click(); });
+    relier(deux, [this] { page_contrastes->Deuxcouleurs1Click(); });
+    relier(trois, [this] { page_contrastes->Troiscouleurs1Click(); });
+
+    QAction *apropos = action(this, "Apropos1", QStringLiteral("A propos"));
+    barre->addAction(apropos);
+    relier(apropos, [this] { Apropos1Click(); });
+}
+
+void TForm1::creer_dialogues()
+{
+    const struct {
+        QFileDialog **dialogue;
+        const char *nom;
+        bool enregistrer;
+        const char *extension;
+        QStringList filtres;
+    } table[] = {
+        {&OpenDialog1, "OpenDialog1", false, "fch", {QStringLiteral("*.fch (*.fch)")}},
+        {&SaveDialog1, "SaveDialog1", true, "fch", {QStringLiteral("fch (*.fch)")}},
+        {&OpenDialog2, "OpenDialog2", false, "nst", {QStringLiteral("nst (*.nst)")}},
+        {&SaveDialog2, "SaveDialog2", true, "nst", {QStringLiteral("nst (*.nst)")}},
+        {&OpenDialog3, "OpenDialog3", false, "nst",
+         {QStringLiteral("Nernst (*.nst)"), QStringLiteral("Fechner (*.fch)"), QStringLiteral("Les deux (*.nst *.fch)")}},
+    };
+    for (const auto &d : table) {
+        auto *f = new QFileDialog(this);
+        f->setObjectName(QLatin1String(d.nom));
+        f->setOption(QFileDialog::DontUseNativeDialog, true);
+        f->setAcceptMode(d.enregistrer ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        f->setFileMode(d.enregistrer ? QFileDialog::AnyFile : QFileDialog::AnyFile);
+        f->setOption(QFileDialog::DontConfirmOverwrite, !d.enregistrer);
+        f->setDefaultSuffix(QLatin1String(d.extension));
+        f->setNameFilters(d.filtres);
+        *d.dialogue = f;
+    }
+}
+
+void TForm1::fixer_taille_exterieure()
+{
+    const QSize marges = frameGeometry().size() - geometry().size();
+    setFixedSize(QSize(799, 599) - marges);
+}
+
+void TForm1::FormCreate()
+{
+    // 1-2. Outer size 799 × 599, centred on the screen (divisions truncate toward zero).
+    fixer_taille_exterieure();
+    if (const QScreen *ecran = QGuiApplication::primaryScreen()) {
+        const QSize s = ecran->geometry().size();
+        move((s.width() - 799) / 2, (s.height() - 599) / 2);
+    }
+    // 4. The start directory, without its trailing separator.
+    rep_depart_ = rep_courant();
+    // 5. "Nombre de Couleurs" stays hidden for the whole run.
+    findChild<QMenu *>(QStringLiteral("NombredeCouleurs1"))->menuAction()->setVisible(false);
+}
+
+void TForm1::showEvent(QShowEvent *e)
+{
+    QMainWindow::showEvent(e);
+    // The window manager's frame is known once shown: keep the outer size.
+    fixer_taille_exterieure();
+}
+
+void TForm1::Timer_debutTimer()
+{
+    Timer_debut->stop();                                          // 1
+    semer_horloge();                                              // 2
+    // 3. The colour settings file: read by the colour dialogs' code.
+    etape([this] { page_contrastes->raz_compteur_voir(); });      // 4
+    etape([this] { page_fechner->ecrire_entetes(); });            // 5
+    etape([this] { page_contrastes->init_cases_coul(); });        // 6
+    etape([this] {                                                // 7
+        page_contrastes->Scroll_bleuChange();
+        page_contrastes->Scroll_bleu2Change();
+        page_contrastes->Scroll_bleu3Change();
+    });
+    etape([this] {                                                // 8
+        page_nernst->Scroll_gkChange();
+        page_nernst->Scroll_gnaChange();
+    });
+    etape([this] { page_contrastes->cacher_complementaire(); }); // 9
+    etape([this] {                                                // 10
+        page_contrastes->Unecouleur1Click();
+        element_menu("Unecouleur1")->setChecked(true);
+    });
+    etape([this] { page_fechner->BitBtn3Click(); });              // 11
+    // 12. The acquisition bridge: prepared by the launchers' code.
+    etape([this] { page_nernst->enregistrer_rapports(); });       // 13
+    etape([this] { page_nernst->concentrations_depart(); });      // 14
+    etape([this] {                                                // 15
+        page_nernst->calcul_images();
+        page_nernst->grad_nernst();
+        page_nerf->affich_grad();
+    });
+    etape([this] { charger_images(); });                          // 16
+}
+
+void TForm1::charger_images()
+{
+    // Each file replaces the built-in picture of its images; the first failure
+    // is reported and the remaining loads are skipped.
+    const struct {
+        const char *fichier;
+        std::initializer_list<const char *> images;
+    } table[] = {
+        {"an.bmp", {"ani", "ane"}},
+        {"k.bmp", {"ima_ki", "ima_ke"}},
+        {"na.bmp", {"ima_nai", "ima_nae"}},
+        {"fl_i_e.bmp", {"Ima_fl_i_e"}},
+        {"fl_e_i.bmp", {"ima_fl_e_i"}},
+    };
+    for (const auto &t : table) {
+        const QString chemin = joindre(rep_depart_, QLatin1String(t.fichier));
+        for (const char *nom : t.images)
+            page_nernst->findChild<ImageWidget *>(QLatin1String(nom))->charger_bmp(chemin);
+    }
+}
+
+void TForm1::Notebook1Click()
+{
+    const int page = Notebook1->currentIndex();
+    etape([this, page] {
+        if (page == 3) {
+            changer_rep(rep_depart_);
+            page_nerf->BitBtn21Click();
+        } else if (page == 4 || page == 1) {
+            changer_rep(rep_depart_);
+        }
+    });
+    if (page == 5) etape([this] { page_nernst->calcul_images(); });
+}
+
+void TForm1::Quitter1Click() { close(); }
+
+void TForm1::Apropos1Click() { AboutBox->exec(); }
+
+void TForm1::FormClose() {}
+
+void TForm1::closeEvent(QCloseEvent *e)
+{
+    FormClose();
+    e->accept();
+}
+
+int TForm1::page_courante() const { return Notebook1->currentIndex(); }
+
+void TForm1::montrer_page(int index) { Notebook1->setCurrentIndex(index); }
+
+QAction *TForm1::element_menu(const char *nom) const { return findChild<QAction *>(QLatin1String(nom)); }
+
+QImage TForm1::image_blanche() const { return page_fechner->image_blanche(); }

@@ -1,0 +1,201 @@
+#include "common/canevas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+Canevas::Canevas(QImage &image) : image_(image)
+{
+    if (image_.format() != QImage::Format_RGB32) image_ = image_.convertToFormat(QImage::Format_RGB32);
+}
+
+void Canevas::MoveTo(int x, int y)
+{
+    pos_ = QPoint(x, y);
+    phase_pointille_ = 0;
+}
+
+void Canevas::point_plume(int x, int y)
+{
+    if (style_plume == StylePlume::Pointille) {
+        // Dotted pen: three pixels on, three off, along the line.
+        const bool allume = (phase_pointille_ % 6) < 3;
+        ++phase_pointille_;
+        if (!allume) return;
+    }
+    if (largeur_plume <= 1) {
+        set_pixel(x, y, couleur_plume);
+        return;
+    }
+    // A wide pen is a square nib of 2 pixels, a round one beyond.
+    const int r = largeur_plume / 2;
+    for (int dy = -r; dy < largeur_plume - r; ++dy)
+        for (int dx = -r; dx < largeur_plume - r; ++dx)
+            if (largeur_plume <= 2 || 4 * (dx * dx + dy * dy) <= largeur_plume * largeur_plume)
+                set_pixel(x + dx, y + dy, couleur_plume);
+}
+
+void Canevas::LineTo(int x2, int y2)
+{
+    // Bresenham from the pen position up to, but not including, (x2, y2).
+    int x = pos_.x(), y = pos_.y();
+    const int dx = std::abs(x2 - x), sx = x < x2 ? 1 : -1;
+    const int dy = -std::abs(y2 - y), sy = y < y2 ? 1 : -1;
+    int err = dx + dy;
+    if (style_plume != StylePlume::Aucun) {
+        while (!(x == x2 && y == y2)) {
+            point_plume(x, y);
+            const int e2 = 2 * err;
+            if (e2 >= dy) {
+                err += dy;
+                x += sx;
+            }
+            if (e2 <= dx) {
+                err += dx;
+                y += sy;
+            }
+        }
+    }
+    pos_ = QPoint(x2, y2);
+}
+
+void Canevas::FillRect(int x1, int y1, int x2, int y2)
+{
+    if (x1 > x2) std::swap(x1, x2);
+    if (y1 > y2) std::swap(y1, y2);
+    const QRect r = QRect(x1, y1, x2 - x1, y2 - y1).intersected(image_.rect());
+    const uint32_t p = vers_pixel(couleur_pinceau);
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        auto *ligne = reinterpret_cast<uint32_t *>(image_.scanLine(y));
+        std::fill(ligne + r.left(), ligne + r.right() + 1, p);
+    }
+}
+
+void Canevas::Rectangle(int x1, int y1, int x2, int y2)
+{
+    if (x1 > x2) std::swap(x1, x2);
+    if (y1 > y2) std::swap(y1, y2);
+    if (x2 - x1 <= 0 || y2 - y1 <= 0) return;
+    if (!pinceau_vide) FillRect(x1, y1, x2, y2);
+    if (style_plume == StylePlume::Aucun) return;
+    // The outline runs inside the box, on its first and last row and column.
+    const Couleur c = couleur_plume;
+    for (int x = x1; x < x2; ++x) {
+        set_pixel(x, y1, c);
+        set_pixel(x, y2 - 1, c);
+    }
+    for (int y = y1; y < y2; ++y) {
+        set_pixel(x1, y, c);
+        set_pixel(x2 - 1, y, c);
+    }
+}
+
+void Canevas::Ellipse(int x1, int y1, int x2, int y2)
+{
+    if (x1 > x2) std::swap(x1, x2);
+    if (y1 > y2) std::swap(y1, y2);
+    const int w = x2 - x1, h = y2 - y1;
+    if (w <= 0 || h <= 0) return;
+    QPainter p(&image_);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    // With a 1-pixel pen QPainter covers x .. x + w, so the box is one smaller.
+    // Without an outline the brush colour serves as the pen, since an aliased
+    // brush-only ellipse loses its top row.
+    const bool contour = style_plume != StylePlume::Aucun;
+    QPen plume(vers_qcolor(contour ? couleur_plume : couleur_pinceau));
+    plume.setWidth(1);
+    if (contour && style_plume == StylePlume::Pointille) plume.setStyle(Qt::DotLine);
+    if (!contour && pinceau_vide) plume.setStyle(Qt::NoPen);
+    p.setPen(plume);
+    if (pinceau_vide)
+        p.setBrush(Qt::NoBrush);
+    else
+        p.setBrush(vers_qcolor(couleur_pinceau));
+    p.drawEllipse(QRect(x1, y1, w - 1, h - 1));
+}
+
+QSize Canevas::TextExtent(const QString &texte) const
+{
+    const QFontMetrics fm(police);
+    return {fm.horizontalAdvance(texte), fm.height()};
+}
+
+void Canevas::TextOut(int x, int y, const QString &texte)
+{
+    const QFontMetrics fm(police);
+    const QSize s = TextExtent(texte);
+    if (!pinceau_vide) FillRect(x, y, x + s.width(), y + s.height());
+    QPainter p(&image_);
+    p.setRenderHint(QPainter::TextAntialiasing, false);
+    QFont f = police;
+    f.setStyleStrategy(QFont::NoAntialias);
+    p.setFont(f);
+    p.setPen(vers_qcolor(couleur_police));
+    p.drawText(x, y + fm.ascent(), texte);
+    pos_ = QPoint(x + s.width(), y);
+}
+
+Couleur Canevas::pixel(int x, int y) const
+{
+    if (!image_.rect().contains(x, y)) return -1;
+    return depuis_pixel(reinterpret_cast<const uint32_t *>(image_.constScanLine(y))[x]);
+}
+
+void Canevas::set_pixel(int x, int y, Couleur c)
+{
+    if (!image_.rect().contains(x, y)) return;
+    reinterpret_cast<uint32_t *>(image_.scanLine(y))[x] = vers_pixel(c);
+}
+
+void Canevas::FloodFill(int x, int y, Couleur bord)
+{
+    if (!image_.rect().contains(x, y)) return;
+    const uint32_t limite = vers_pixel(bord) & 0xFFFFFF;
+    const uint32_t remplissage = vers_pixel(couleur_pinceau);
+    const int W = image_.width(), H = image_.height();
+    auto px = [&](int xx, int yy) -> uint32_t & { return reinterpret_cast<uint32_t *>(image_.scanLine(yy))[xx]; };
+    if ((px(x, y) & 0xFFFFFF) == limite) return;
+
+    // Scanline fill with a visited mask, so a fill colour equal to colours
+    // already inside the area cannot loop.
+    std::vector<uint8_t> vu(static_cast<std::size_t>(W) * H, 0);
+    std::vector<QPoint> pile{{x, y}};
+    while (!pile.empty()) {
+        QPoint q = pile.back();
+        pile.pop_back();
+        int xx = q.x();
+        const int yy = q.y();
+        auto libre = [&](int a, int b) {
+            return !vu[std::size_t(b) * W + a] && (px(a, b) & 0xFFFFFF) != limite;
+        };
+        if (!libre(xx, yy)) continue;
+        while (xx > 0 && libre(xx - 1, yy)) --xx;
+        bool haut = false, bas = false;
+        for (; xx < W && libre(xx, yy); ++xx) {
+            vu[std::size_t(yy) * W + xx] = 1;
+            px(xx, yy) = remplissage;
+            if (yy > 0) {
+                const bool l = libre(xx, yy - 1);
+                if (l && !haut) pile.push_back({xx, yy - 1});
+                haut = l;
+            }
+            if (yy < H - 1) {
+                const bool l = libre(xx, yy + 1);
+                if (l && !bas) pile.push_back({xx, yy + 1});
+                bas = l;
+            }
+        }
+    }
+}
+
+void Canevas::copier(const QImage &source) { image_ = source.convertToFormat(QImage::Format_RGB32); }
+
+QImage image_unie(int largeur, int hauteur, Couleur c)
+{
+    QImage im(largeur, hauteur, QImage::Format_RGB32);
+    im.fill(vers_pixel(c));
+    return im;
+}

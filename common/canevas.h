@@ -1,0 +1,56 @@
+#pragma once
+#include <QFont>
+#include <QImage>
+#include <QPoint>
+#include <QString>
+
+#include "common/couleur.h"
+
+// Drawing on a picture with the rules the program's drawings were made for:
+// shapes given by two corners cover x1 .. x2 − 1 and y1 .. y2 − 1; a line leaves
+// out its last pixel; text has an opaque background in the brush colour and is
+// placed by its top-left corner; no antialiasing. Colours are colour values.
+class Canevas {
+public:
+    enum class StylePlume { Plein, Pointille, Aucun };
+
+    explicit Canevas(QImage &image);
+
+    QImage &image() { return image_; }
+
+    // Pen, brush and font as the drawings set them.
+    Couleur couleur_plume = NOIR;
+    int largeur_plume = 1;
+    StylePlume style_plume = StylePlume::Plein;
+    Couleur couleur_pinceau = BLANC;
+    bool pinceau_vide = false; // a clear brush fills nothing and draws text transparent
+    QFont police;
+    Couleur couleur_police = NOIR;
+
+    QPoint position() const { return pos_; }
+    void MoveTo(int x, int y);
+    void LineTo(int x, int y);
+    void Rectangle(int x1, int y1, int x2, int y2);
+    void FillRect(int x1, int y1, int x2, int y2);
+    void Ellipse(int x1, int y1, int x2, int y2);
+    void TextOut(int x, int y, const QString &texte);
+    // Width and height of a text in the current font.
+    QSize TextExtent(const QString &texte) const;
+
+    Couleur pixel(int x, int y) const; // −1 outside the picture
+    void set_pixel(int x, int y, Couleur c);
+    // Fills the 4-connected area around (x, y) up to the pixels of colour `bord`
+    // with the brush colour. A start on the border colour changes nothing.
+    void FloodFill(int x, int y, Couleur bord);
+    // The picture becomes a copy of `source`.
+    void copier(const QImage &source);
+
+private:
+    void point_plume(int x, int y);
+    QImage &image_;
+    QPoint pos_{0, 0};
+    int phase_pointille_ = 0;
+};
+
+// A blank RGB32 picture of the given size, filled with a colour.
+QImage image_unie(int largeur, int hauteur, Couleur c = BLANC);

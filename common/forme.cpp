@@ -1,0 +1,56 @@
+#include "common/forme.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+Forme::Forme(QWidget *parent, Type type) : QWidget(parent), type_(type) {}
+
+void Forme::setBrushColor(const QColor &c)
+{
+    if (brush_ == c) return;
+    brush_ = c;
+    update();
+}
+
+void Forme::setPenColor(const QColor &c)
+{
+    if (pen_ == c) return;
+    pen_ = c;
+    update();
+}
+
+void Forme::setType(Type t)
+{
+    type_ = t;
+    update();
+}
+
+void Forme::setPenVisible(bool v)
+{
+    avec_plume_ = v;
+    update();
+}
+
+void Forme::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    int w = width(), h = height(), x = 0, y = 0;
+    if (type_ == Type::Carre || type_ == Type::Cercle) {
+        const int c = std::min(w, h);
+        x = (w - c) / 2;
+        y = (h - c) / 2;
+        w = h = c;
+    }
+    // QPainter's 1-pixel outline covers one more pixel than the box, so draw one smaller.
+    p.setPen(avec_plume_ ? QPen(pen_, 1) : QPen(brush_, 1));
+    p.setBrush(brush_);
+    if (type_ == Type::Rectangle || type_ == Type::Carre)
+        p.drawRect(x, y, w - 1, h - 1);
+    else
+        p.drawEllipse(x, y, w - 1, h - 1);
+}
+
+void Forme::mousePressEvent(QMouseEvent *e) { Q_EMIT mouseDown(e->button(), e->position().toPoint()); }
+void Forme::mouseMoveEvent(QMouseEvent *e) { Q_EMIT mouseMove(e->buttons(), e->position().toPoint()); }
+void Forme::mouseReleaseEvent(QMouseEvent *e) { Q_EMIT mouseUp(e->button(), e->position().toPoint()); }

@@ -1,0 +1,32 @@
+#pragma once
+#include <functional>
+#include <QString>
+#include <QStringList>
+
+// The start directory as the program records it: the working directory with no
+// trailing separator; at the root "/" it is "" (as "C:\" becomes "C:").
+QString rep_depart_de(const QString &repertoire);
+QString rep_courant();
+// Changes the working directory; throws ErreurES on failure.
+void changer_rep(const QString &chemin);
+
+// `base` + separator + `nom`, as the program writes rep_depart + "\name".
+QString joindre(const QString &base, const QString &nom);
+
+// A path whose components that do not exist as written are looked up without
+// regard to case ("cassybio" finds "CASSYBIO"). Unchanged when nothing matches.
+QString chemin_insensible(const QString &chemin);
+
+// The folder that stands for "c:\csb": private to the user. Tests point it elsewhere.
+QString dossier_csb();
+void definir_dossier_csb(const QString &chemin); // "" restores the default
+
+// A program started detached, never through a shell, never waited for.
+struct Lancement {
+    QString programme;
+    QStringList arguments;
+    QString repertoire;
+};
+using Lanceur = std::function<bool(const Lancement &)>;
+bool lancer_detache(const Lancement &l);
+void installer_lanceur(Lanceur l); // an empty function restores the real start

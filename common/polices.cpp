@@ -1,0 +1,27 @@
+#include "common/polices.h"
+#include "common/nombres.h"
+
+#include <QStringList>
+
+QFont police(const QString &famille, int pixels, bool gras)
+{
+    QFont f(famille);
+    f.setPixelSize(pixels);
+    f.setBold(gras);
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
+int pixels_de_points(int points) { return arrondi(points * 96.0 / 72.0); }
+
+void installer_substitutions()
+{
+    const QString sans = QStringLiteral("Liberation Sans");
+    const QString dejavu = QStringLiteral("DejaVu Sans");
+    QFont::insertSubstitutions(QStringLiteral("System"), QStringList() << sans << dejavu);
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), QStringList() << sans << dejavu);
+    QFont::insertSubstitutions(QStringLiteral("Arial"), QStringList() << sans << dejavu);
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"), QStringList() << dejavu << sans);
+    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
+                               QStringList() << QStringLiteral("Liberation Serif") << QStringLiteral("DejaVu Serif"));
+}

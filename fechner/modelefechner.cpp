@@ -1,0 +1,1 @@
+// The model of this page: state and rules, without widgets.
