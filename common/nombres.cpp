@@ -1,8 +1,10 @@
 #include "common/nombres.h"
 
-#include <cfenv>
+#include <charconv>
+#include <cstdlib>
 #include <cmath>
 #include <limits>
+#include <string>
 
 int arrondi(double x)
 {
@@ -20,5 +22,20 @@ QString format_reel(double x, int largeur, int decimales)
     if (x == 0.0) x = 0.0; // drops the sign of -0.0
     QString s = QString::number(x, 'f', decimales);
     if (s.size() < largeur) s.prepend(QString(largeur - s.size(), QLatin1Char(' ')));
+    return s;
+}
+
+QString format_reel_fichier(double x)
+{
+    if (!std::isfinite(x)) x = 0.0;
+    if (x == 0.0) x = 0.0;
+    char tampon[64];
+    // to_chars ignores the locale: "8.53700000000000e+01".
+    const auto r = std::to_chars(tampon, tampon + sizeof tampon, std::fabs(x), std::chars_format::scientific, 14);
+    const std::string_view t(tampon, std::size_t(r.ptr - tampon));
+    const std::size_t e = t.find('e');
+    const int exposant = std::atoi(std::string(t.substr(e + 1)).c_str());
+    QString s = QLatin1Char(x < 0 ? '-' : ' ') + QString::fromLatin1(t.data(), qsizetype(e));
+    s += QStringLiteral("E%1%2").arg(QLatin1Char(exposant < 0 ? '-' : '+')).arg(std::abs(exposant), 4, 10, QLatin1Char('0'));
     return s;
 }

@@ -9,3 +9,8 @@ int arrondi(double x);
 // padded with blanks on the left to `largeur` characters.
 // An exact zero never shows a minus sign.
 QString format_reel(double x, int largeur, int decimales);
+
+// A real in the 23-character form of the program's files: a blank or "-", one
+// digit, ".", 14 digits, "E", the exponent's sign and 4 digits.
+// −85.37 gives "-8.53700000000000E+0001", 0 gives " 0.00000000000000E+0000".
+QString format_reel_fichier(double x);

@@ -54,6 +54,27 @@ private Q_SLOTS:
         QCOMPARE(format_reel(x, largeur, decimales), attendu);
     }
 
+    void reel_fichier_data()
+    {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("negative") << -85.37 << "-8.53700000000000E+0001";
+        QTest::newRow("zero") << 0.0 << " 0.00000000000000E+0000";
+        QTest::newRow("negative zero") << -0.0 << " 0.00000000000000E+0000";
+        QTest::newRow("positive") << 76.66 << " 7.66600000000000E+0001";
+        QTest::newRow("small") << 0.00125 << " 1.25000000000000E-0003";
+        QTest::newRow("one") << 1.0 << " 1.00000000000000E+0000";
+        QTest::newRow("large exponent") << -1.5e300 << "-1.50000000000000E+0300";
+    }
+    void reel_fichier()
+    {
+        QFETCH(double, x);
+        QFETCH(QString, attendu);
+        const QString s = format_reel_fichier(x);
+        QCOMPARE(s, attendu);
+        QCOMPARE(s.size(), 23);
+    }
+
     void couleurs_data()
     {
         QTest::addColumn<int>("r");
