@@ -135,6 +135,7 @@ void TForm1::creer_menus()
     options->addAction(pot);
     options->addAction(mise);
     relier(voir, [this] { page_contrastes->Voirlacomplmentaire1Click(); });
+    relier(mise, [this] { Miseencouleur1Click(); });
     relier(pot, [this] { page_nernst->Afficherlespotdquilibre1Click(); });
 
     QMenu *nombre = barre->addMenu(QStringLiteral("Nombre de Couleurs"));
@@ -215,7 +216,7 @@ void TForm1::Timer_debutTimer()
 {
     Timer_debut->stop();                                          // 1
     semer_horloge();                                              // 2
-    // 3. The colour settings file: read by the colour dialogs' code.
+    etape([this] { lec_couleurs(); });                           // 3
     etape([this] { page_contrastes->raz_compteur_voir(); });      // 4
     etape([this] { page_fechner->ecrire_entetes(); });            // 5
     etape([this] { page_contrastes->init_cases_coul(); });        // 6
@@ -285,6 +286,10 @@ void TForm1::Quitter1Click() { close(); }
 void TForm1::Apropos1Click() { AboutBox->exec(); }
 
 void TForm1::FormClose() {}
+
+void TForm1::lec_couleurs() {}
+
+void TForm1::Miseencouleur1Click() {}
 
 void TForm1::closeEvent(QCloseEvent *e)
 {

@@ -33,6 +33,8 @@ public:
     void Quitter1Click();
     void Apropos1Click();
     void FormClose();
+    void lec_couleurs();         // start-up step 3: the colour settings file
+    void Miseencouleur1Click();  // Options > Mise en couleur
 
     // HotePage
     int page_courante() const override;
