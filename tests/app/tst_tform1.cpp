@@ -1,14 +1,433 @@
+#include "app/taboutbox.h"
 #include "app/tform1.h"
+#include "colour/tform_coul.h"
+#include "colour/tmise_couleur.h"
+#include "common/erreures.h"
+#include "common/imagewidget.h"
+#include "common/plateforme.h"
+#include "membrane/pagenernst.h"
 
+#include <QAction>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
+
+namespace {
+
+// A start directory holding copies of the five picture files of the run directory.
+struct RepDepart {
+    QTemporaryDir dir;
+    QString ancien = QDir::currentPath();
+    explicit RepDepart(const QStringList &fichiers = {"an.bmp", "k.bmp", "na.bmp", "fl_i_e.bmp", "fl_e_i.bmp"})
+    {
+        const QString run = qEnvironmentVariable("KALMENO_RUN_DIR");
+        for (const QString &f : fichiers) QFile::copy(run + "/" + f, dir.filePath(f));
+        QDir::setCurrent(dir.path());
+    }
+    ~RepDepart() { QDir::setCurrent(ancien); }
+    QString chemin(const QString &f) const { return QDir(dir.path()).canonicalPath() + "/" + f; }
+};
+
+QImage image_de(TForm1 &f, const char *nom)
+{
+    return f.page_nernst->findChild<ImageWidget *>(QLatin1String(nom))->picture();
+}
+
+// Clicks the tab of a page, as the pupil does.
+void cliquer_onglet(TForm1 &f, int page)
+{
+    QTabBar *barre = f.Notebook1->tabBar();
+    QTest::mouseClick(barre, Qt::LeftButton, {}, barre->tabRect(page).center());
+}
+
+} // namespace
 
 class TstTForm1 : public QObject {
     Q_OBJECT
+    QStringList rapports;
+
 private Q_SLOTS:
-    void creation()
+    void init()
     {
+        rapports.clear();
+        installer_rapporteur([this](const QString &t) { rapports << t; });
+    }
+    void cleanup() { installer_rapporteur(nullptr); }
+
+    void fenetre()
+    {
+        RepDepart r;
         TForm1 f;
+        QCOMPARE(f.objectName(), QString("Form1"));
         QCOMPARE(f.windowTitle(), QString(" Kalmeno"));
+        QCOMPARE(f.frameGeometry().size(), QSize(799, 599));
+        QCOMPARE(f.rep_depart(), QDir(r.dir.path()).canonicalPath());
+        QVERIFY(f.Timer_debut->isActive());
+        QCOMPARE(f.Timer_debut->interval(), 10);
+        QVERIFY(f.findChild<TForm_coul *>("Form_coul"));
+        QVERIFY(f.findChild<Tmise_couleur *>("mise_couleur"));
+        QVERIFY(f.findChild<TAboutBox *>("AboutBox"));
+        QCOMPARE(f.Form_coul->windowTitle(), QString("Choix couleur"));
+        QCOMPARE(f.mise_couleur->windowTitle(), QString("Mise en couleur"));
+        QCOMPARE(f.AboutBox->windowTitle(), QString("A propos"));
+    }
+
+    void centrage()
+    {
+        // Divisions truncate toward zero, so the window sits at the origin of an
+        // 800 × 600 screen and at a negative place on a smaller one.
+        QCOMPARE((800 - 799) / 2, 0);
+        QCOMPARE((640 - 799) / 2, -79);
+        RepDepart r;
+        TForm1 f;
+        const QSize ecran = QGuiApplication::primaryScreen()->geometry().size();
+        QCOMPARE(f.frameGeometry().topLeft(), QPoint((ecran.width() - 799) / 2, (ecran.height() - 599) / 2));
+    }
+
+    void onglets()
+    {
+        RepDepart r;
+        TForm1 f;
+        const QStringList attendus = {"Contrastes successifs", "Champs récepteurs", "Loi de Fechner",
+                                      "Période réfractaire", "Activité volont./réflexe", "Loi de Nernst"};
+        QCOMPARE(f.Notebook1->count(), 6);
+        for (int i = 0; i < 6; ++i) QCOMPARE(f.Notebook1->tabText(i), attendus[i]);
+        QCOMPARE(f.Notebook1->geometry(), QRect(2, 0, 784, 530));
+        // All six tabs fit on one row.
+        f.show();
+        QTabBar *barre = f.Notebook1->tabBar();
+        QCOMPARE(barre->tabRect(5).top(), barre->tabRect(0).top());
+        QVERIFY(barre->tabRect(5).right() < f.Notebook1->width());
+    }
+
+    void cadres_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("titre");
+        QTest::addColumn<QRect>("place");
+        QTest::newRow("GroupBox1") << "GroupBox1" << 0 << "Expérience visuelle" << QRect(6, 14, 253, 256);
+        QTest::newRow("GroupBox2") << "GroupBox2" << 0 << "Interrogation sur l'expérience" << QRect(264, 12, 201, 369);
+        QTest::newRow("GroupBox6") << "GroupBox6" << 0 << "Interprétations de l'expérience" << QRect(471, 12, 297, 346);
+        QTest::newRow("GroupBox4") << "GroupBox4" << 1 << "Champs récepteurs, inhibition latérale" << QRect(133, 127, 259, 196);
+        QTest::newRow("GroupBox3") << "GroupBox3" << 2 << "" << QRect(2, 6, 778, 487);
+        QTest::newRow("GroupBox7") << "GroupBox7" << 3 << "Période réfractaire, fréquence maximale des potentiels"
+                                   << QRect(3, 9, 356, 484);
+        QTest::newRow("GroupBox11") << "GroupBox11" << 3 << "Simulation de stimulations d'un nerf ou d'une fibre"
+                                    << QRect(364, 9, 410, 484);
+        QTest::newRow("GroupBox8") << "GroupBox8" << 4 << "" << QRect(160, 56, 357, 324);
+        QTest::newRow("GroupBox10") << "GroupBox10" << 5 << "" << QRect(64, 0, 670, 496);
+    }
+    void cadres()
+    {
+        QFETCH(QString, nom);
+        QFETCH(int, page);
+        QFETCH(QString, titre);
+        QFETCH(QRect, place);
+        RepDepart r;
+        TForm1 f;
+        auto *c = f.Notebook1->widget(page)->findChild<QGroupBox *>(nom);
+        QVERIFY(c);
+        QCOMPARE(c->title(), titre);
+        QCOMPARE(c->geometry(), place);
+    }
+
+    void menus_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("libelle");
+        QTest::addColumn<bool>("cochable");
+        QTest::newRow("Ouvrir1") << "Ouvrir1" << "Ouvrir" << false;
+        QTest::newRow("Sauve1") << "Sauve1" << "Enregistrer" << false;
+        QTest::newRow("Quitter1") << "Quitter1" << "Quitter" << false;
+        QTest::newRow("Voirlacomplmentaire1") << "Voirlacomplmentaire1" << "Voir la complémentaire" << true;
+        QTest::newRow("Afficherlespotdquilibre1") << "Afficherlespotdquilibre1" << "Afficher les pot. d'équilibre" << true;
+        QTest::newRow("Miseencouleur1") << "Miseencouleur1" << "Mise en couleur" << false;
+        QTest::newRow("Unecouleur1") << "Unecouleur1" << "Une couleur" << true;
+        QTest::newRow("Deuxcouleurs1") << "Deuxcouleurs1" << "Deux couleurs" << true;
+        QTest::newRow("Troiscouleurs1") << "Troiscouleurs1" << "Trois couleurs" << true;
+        QTest::newRow("Apropos1") << "Apropos1" << "A propos" << false;
+    }
+    void menus()
+    {
+        QFETCH(QString, nom);
+        QFETCH(QString, libelle);
+        QFETCH(bool, cochable);
+        RepDepart r;
+        TForm1 f;
+        QAction *a = f.findChild<QAction *>(nom);
+        QVERIFY(a);
+        QCOMPARE(a->text(), libelle);
+        QCOMPARE(a->isCheckable(), cochable);
+        QVERIFY(!a->isChecked());
+    }
+
+    void barre_de_menus()
+    {
+        // The bar shows "Fichier", "Options" and "A propos"; "Nombre de Couleurs" never.
+        RepDepart r;
+        TForm1 f;
+        QCOMPARE(f.menuBar()->objectName(), QString("MainMenu1"));
+        QStringList visibles;
+        for (QAction *a : f.menuBar()->actions())
+            if (a->isVisible()) visibles << a->text();
+        QCOMPARE(visibles, QStringList({"Fichier", "Options", "A propos"}));
+        QVERIFY(f.findChild<QMenu *>("Fichier1"));
+        QVERIFY(f.findChild<QMenu *>("Options1"));
+        QVERIFY(!f.findChild<QMenu *>("NombredeCouleurs1")->menuAction()->isVisible());
+        f.Timer_debutTimer();
+        QVERIFY(!f.findChild<QMenu *>("NombredeCouleurs1")->menuAction()->isVisible());
+    }
+
+    void menus_contextuels()
+    {
+        RepDepart r;
+        TForm1 f;
+        QMenu *m1 = f.findChild<QMenu *>("PopupMenu1");
+        QMenu *m2 = f.findChild<QMenu *>("PopupMenu2");
+        QVERIFY(m1 && m2);
+        QCOMPARE(m1->actions().size(), 2);
+        QCOMPARE(m1->actions()[0]->text(), QString("test réussi (O)"));
+        QCOMPARE(m1->actions()[1]->text(), QString("test échoué (N)"));
+        QCOMPARE(m2->actions().size(), 22);
+        QCOMPARE(m2->actions()[0]->text(), QString("Quelle masse  ajoutée ?"));
+        QCOMPARE(m2->actions()[1]->text(), QString("5 g"));
+        QCOMPARE(m2->actions()[21]->text(), QString("300 g"));
+    }
+
+    void minuteries_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<int>("intervalle");
+        QTest::addColumn<bool>("actif");
+        QTest::newRow("Timer_debut") << "Timer_debut" << 10 << true;
+        QTest::newRow("Timer_voir") << "Timer_voir" << 1000 << false;
+        QTest::newRow("Timer_reaff_image") << "Timer_reaff_image" << 15000 << false;
+        QTest::newRow("Timer_k") << "Timer_k" << 100 << true;
+        QTest::newRow("Timer_na") << "Timer_na" << 100 << true;
+        QTest::newRow("Timer_courbe") << "Timer_courbe" << 500 << false;
+        QTest::newRow("Timer_reaff") << "Timer_reaff" << 100 << false;
+        QTest::newRow("Timer_anim") << "Timer_anim" << 1 << false;
+    }
+    void minuteries()
+    {
+        QFETCH(QString, nom);
+        QFETCH(int, intervalle);
+        QFETCH(bool, actif);
+        RepDepart r;
+        TForm1 f;
+        const QList<QTimer *> t = f.findChildren<QTimer *>(nom);
+        QCOMPARE(t.size(), 1);
+        QCOMPARE(t[0]->interval(), intervalle);
+        QCOMPARE(t[0]->isActive(), actif);
+    }
+
+    void dialogues_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<bool>("enregistrer");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<int>("filtres");
+        QTest::newRow("OpenDialog1") << "OpenDialog1" << false << "fch" << 1;
+        QTest::newRow("SaveDialog1") << "SaveDialog1" << true << "fch" << 1;
+        QTest::newRow("OpenDialog2") << "OpenDialog2" << false << "nst" << 1;
+        QTest::newRow("SaveDialog2") << "SaveDialog2" << true << "nst" << 1;
+        QTest::newRow("OpenDialog3") << "OpenDialog3" << false << "nst" << 3;
+    }
+    void dialogues()
+    {
+        QFETCH(QString, nom);
+        QFETCH(bool, enregistrer);
+        QFETCH(QString, extension);
+        QFETCH(int, filtres);
+        RepDepart r;
+        TForm1 f;
+        auto *d = f.findChild<QFileDialog *>(nom);
+        QVERIFY(d);
+        QCOMPARE(d->acceptMode() == QFileDialog::AcceptSave, enregistrer);
+        QCOMPARE(d->defaultSuffix(), extension);
+        QCOMPARE(d->nameFilters().size(), filtres);
+        // The save dialogs ask before replacing a file.
+        QCOMPARE(!d->testOption(QFileDialog::DontConfirmOverwrite), enregistrer);
+    }
+
+    void a_propos()
+    {
+        RepDepart r;
+        TForm1 f;
+        TAboutBox *b = f.AboutBox;
+        QCOMPARE(b->size(), QSize(317, 165));
+        const QStringList textes = {"Kalmeno", "Version:1.0"};
+        for (const QString &t : textes) {
+            bool trouve = false;
+            for (QLabel *l : b->findChildren<QLabel *>()) trouve |= l->text() == t;
+            QVERIFY2(trouve, qPrintable(t));
+        }
+        QCOMPARE(b->OKButton->geometry(), QRect(112, 132, 77, 27));
+        // Shown modally by the menu; the OK button has the focus and closes it.
+        bool focus = false;
+        QTimer::singleShot(0, b, [&] {
+            focus = b->focusWidget() == b->OKButton;
+            QTest::mouseClick(b->OKButton, Qt::LeftButton);
+        });
+        f.findChild<QAction *>("Apropos1")->trigger();
+        QVERIFY(focus);
+        QVERIFY(!b->isVisible());
+    }
+
+    void demarrage()
+    {
+        RepDepart r;
+        TForm1 f;
+        f.Notebook1->setCurrentIndex(2);
+        f.Timer_debutTimer();
+        QVERIFY(!f.Timer_debut->isActive());
+        QVERIFY(rapports.isEmpty());
+        // The program opens on page 0 with "Une couleur" checked.
+        QCOMPARE(f.Notebook1->currentIndex(), 0);
+        QVERIFY(f.findChild<QAction *>("Unecouleur1")->isChecked());
+        QVERIFY(!f.findChild<QAction *>("Deuxcouleurs1")->isChecked());
+        // The ratios are those of the design sizes.
+        QCOMPARE(f.page_nernst->rapport_k, 18.0 / 21);
+        QCOMPARE(f.page_nernst->rapport_na, 18.0 / 32);
+        QCOMPARE(f.page_nernst->rapport_an, 17.0 / 20);
+    }
+
+    void images_data()
+    {
+        QTest::addColumn<QString>("abime");    // file missing or broken
+        QTest::addColumn<bool>("absent");      // missing rather than not a bitmap
+        QTest::addColumn<int>("charges");      // files loaded before the failure
+        QTest::newRow("all present") << "" << false << 5;
+        QTest::newRow("an.bmp missing") << "an.bmp" << true << 0;
+        QTest::newRow("na.bmp missing") << "na.bmp" << true << 2;
+        QTest::newRow("fl_e_i.bmp missing") << "fl_e_i.bmp" << true << 4;
+        QTest::newRow("k.bmp not a bitmap") << "k.bmp" << false << 1;
+    }
+    void images()
+    {
+        QFETCH(QString, abime);
+        QFETCH(bool, absent);
+        QFETCH(int, charges);
+        const QStringList fichiers = {"an.bmp", "k.bmp", "na.bmp", "fl_i_e.bmp", "fl_e_i.bmp"};
+        RepDepart r;
+        if (!abime.isEmpty()) {
+            QFile::remove(r.dir.filePath(abime));
+            if (!absent) {
+                QFile g(r.dir.filePath(abime));
+                QVERIFY(g.open(QIODevice::WriteOnly));
+                g.write("ceci n'est pas une image");
+            }
+        }
+        // Mark each loaded file so that a load shows: a red pixel in its corner.
+        for (int i = 0; i < 5; ++i) {
+            if (fichiers[i] == abime) continue;
+            QImage im(r.dir.filePath(fichiers[i]));
+            im.setPixelColor(0, 0, Qt::red);
+            QVERIFY(im.save(r.dir.filePath(fichiers[i]), "BMP"));
+        }
+        TForm1 f;
+        f.Timer_debutTimer();
+        if (abime.isEmpty()) {
+            QVERIFY(rapports.isEmpty());
+        } else {
+            const QString attendu = absent ? "Ne peut ouvrir le fichier " + r.chemin(abime) + "."
+                                           : QString("Image bitmap incorrecte.");
+            QCOMPARE(rapports, QStringList{attendu});
+        }
+        const QList<QStringList> images = {{"ani", "ane"}, {"ima_ki", "ima_ke"}, {"ima_nai", "ima_nae"},
+                                           {"Ima_fl_i_e"}, {"ima_fl_e_i"}};
+        for (int i = 0; i < 5; ++i)
+            for (const QString &nom : images[i])
+                QCOMPARE(image_de(f, qPrintable(nom)).pixelColor(0, 0) == QColor(Qt::red), i < charges);
+        // Everything before the pictures ran all the same.
+        QCOMPARE(f.Notebook1->currentIndex(), 0);
+        QVERIFY(f.findChild<QAction *>("Unecouleur1")->isChecked());
+    }
+
+    void depart_racine()
+    {
+        // From the root the picture files are looked up directly under "/".
+        const QString ancien = QDir::currentPath();
+        QDir::setCurrent("/");
+        TForm1 f;
+        QDir::setCurrent(ancien);
+        QCOMPARE(f.rep_depart(), QString(""));
+        f.Timer_debutTimer();
+        if (!QFile::exists("/an.bmp")) QCOMPARE(rapports, QStringList{"Ne peut ouvrir le fichier /an.bmp."});
+    }
+
+    void entree_de_page()
+    {
+        RepDepart r;
+        TForm1 f;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.Timer_debutTimer();
+        // Pages 1, 3 and 4 bring the working directory back to the start directory.
+        for (int page : {1, 3, 4}) {
+            QDir::setCurrent(QDir::tempPath());
+            cliquer_onglet(f, page);
+            QCOMPARE(f.Notebook1->currentIndex(), page);
+            QCOMPARE(QDir::current().canonicalPath(), QDir(r.dir.path()).canonicalPath());
+        }
+        // Pages 0, 2 and 5 leave it alone.
+        for (int page : {0, 2, 5}) {
+            QDir::setCurrent(QDir::tempPath());
+            cliquer_onglet(f, page);
+            QCOMPARE(QDir::current().canonicalPath(), QDir(QDir::tempPath()).canonicalPath());
+        }
+        // A change of page from code runs no entry step.
+        f.montrer_page(3);
+        QCOMPARE(QDir::current().canonicalPath(), QDir(QDir::tempPath()).canonicalPath());
+    }
+
+    void entree_repetee()
+    {
+        // The entry steps run on every click, also on the page already showing:
+        // with the start directory gone, each click on tab 3 reports once.
+        auto *r = new RepDepart;
+        TForm1 f;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.Timer_debutTimer();
+        const QString depart = r->dir.path();
+        delete r;
+        QVERIFY(!QFile::exists(depart));
+        cliquer_onglet(f, 3);
+        cliquer_onglet(f, 3);
+        QCOMPARE(rapports, QStringList({"Nom de fichier incorrect.", "Nom de fichier incorrect."}));
+        QCOMPARE(f.Notebook1->currentIndex(), 3);
+    }
+
+    void quitter_data()
+    {
+        QTest::addColumn<bool>("par_le_menu");
+        QTest::newRow("Fichier > Quitter") << true;
+        QTest::newRow("close box") << false;
+    }
+    void quitter()
+    {
+        QFETCH(bool, par_le_menu);
+        RepDepart r;
+        TForm1 f;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        if (par_le_menu)
+            f.findChild<QAction *>("Quitter1")->trigger();
+        else
+            QVERIFY(f.close());
+        // Closed the same way, so the application ends with its main window.
+        QVERIFY(!f.isVisible());
+        QVERIFY(f.testAttribute(Qt::WA_QuitOnClose));
     }
 };
 
