@@ -83,7 +83,11 @@ void definir_dossier_csb(const QString &chemin) { csb_choisi() = chemin; }
 bool lancer_detache(const Lancement &l)
 {
     if (lanceur()) return lanceur()(l);
-    return QProcess::startDetached(l.programme, l.arguments, l.repertoire);
+    // A bare program name is the file of that name in the folder it starts from.
+    QString programme = l.programme;
+    if (!programme.contains(QLatin1Char('/')) && !l.repertoire.isEmpty() && QFileInfo::exists(QDir(l.repertoire).filePath(programme)))
+        programme = QDir(l.repertoire).absoluteFilePath(programme);
+    return QProcess::startDetached(programme, l.arguments, l.repertoire);
 }
 
 void installer_lanceur(Lanceur l) { lanceur() = std::move(l); }

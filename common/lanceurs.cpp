@@ -1,0 +1,127 @@
+#include "common/lanceurs.h"
+#include "common/erreures.h"
+#include "common/fichiertexte.h"
+#include "common/plateforme.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+const char *const ENREG_REFRACTAIRE = "/cassybio/electro/&refr~A.exw";
+const char *const ENREG_RECRUTEMENT = "/cassybio/electro/&recr~A.exw";
+const char *const ENREG_REFLEXE = "/cassybio/electro/&revol~A.exw";
+const char *const PIF_LOCAL = "./cassybio/cassybio.pif";
+
+QString pif_csb() { return dossier_csb() + QStringLiteral("/cassybio.pif"); }
+
+QList<qsizetype> copier(const QString &source, const QString &destination)
+{
+    QList<qsizetype> blocs;
+    if (!est_fichier_ordinaire(source)) return blocs;
+    QFile src(source);
+    if (!src.open(QIODevice::ReadOnly)) return blocs;
+
+    // A new file renamed over the target: a link in its place is removed first,
+    // so it is replaced and never followed.
+    struct stat st {};
+    const QByteArray cible = QFile::encodeName(destination);
+    if (::lstat(cible.constData(), &st) == 0 && S_ISLNK(st.st_mode)) ::unlink(cible.constData());
+    QSaveFile dst(destination);
+    if (!dst.open(QIODevice::WriteOnly)) throw ErreurES::depuis_errno(errno ? errno : EACCES);
+    QByteArray tampon(10100, '\0');
+    for (;;) {
+        const qint64 n = src.read(tampon.data(), 10000);
+        if (n < 0) {
+            dst.cancelWriting();
+            throw ErreurES::code(100);
+        }
+        blocs << n;
+        if (dst.write(tampon.constData(), n) != n) {
+            const int err = errno ? errno : EIO;
+            dst.cancelWriting();
+            throw ErreurES::depuis_errno(err);
+        }
+        if (n < 10000) break;
+    }
+    if (dst.isOpen() && !dst.commit()) throw ErreurES::depuis_errno(errno ? errno : EIO);
+    // The launcher copy must stay executable, like its source.
+    QFile::setPermissions(destination, src.permissions());
+    return blocs;
+}
+
+namespace {
+
+// The private folder: made for this user alone; failure (it exists) ignored.
+void creer_dossier_prive(const QString &chemin)
+{
+    QDir().mkpath(QFileInfo(chemin).path());
+    ::mkdir(QFile::encodeName(chemin).constData(), 0700);
+}
+
+} // namespace
+
+bool adap_cassybio(const QString &rep_depart, QStringList &lignes, QString &chemin_cassybio)
+{
+    const QString modele = chemin_insensible(joindre(joindre(rep_depart, QStringLiteral("cassybio")), QStringLiteral("cassybio.sav")));
+    if (!QFileInfo::exists(modele)) return false;
+    QByteArray octets;
+    if (!lire_fichier(modele, octets)) throw ErreurES::ouverture(modele);
+    lignes.clear();
+    LecteurLignes lecteur(octets);
+    while (!lecteur.fin()) lignes << depuis_cp1252(lecteur.ligne());
+
+    const QString bat = dossier_csb() + QStringLiteral("/cassybio.bat");
+    for (int k = 1; k <= 4; ++k) {
+        if (k >= lignes.size() || !lignes[k].contains(QLatin1String("SET CHEM_CAS"))) continue;
+        chemin_cassybio = joindre(rep_depart, QStringLiteral("CASSYBIO")) + QLatin1Char('/');
+        lignes[k] = QStringLiteral("SET CHEM_CAS=") + chemin_cassybio;
+        creer_dossier_prive(dossier_csb());
+        QList<QByteArray> sortie;
+        for (const QString &l : lignes) sortie << vers_cp1252(l);
+        bool ecrit = false;
+        try {
+            ecrit = ecrire_fichier(bat, joindre_lignes(sortie));
+        } catch (const ErreurES &) {
+            ecrit = false;
+        }
+        if (!ecrit) throw ErreurES::creation(bat);
+        copier(chemin_insensible(chemin_cassybio + QStringLiteral("cassybio.ppp")), pif_csb());
+    }
+    return true;
+}
+
+void voir_enregistrement(const QString &fichier_requis, const QString &enregistrement)
+{
+    if (!QFileInfo::exists(fichier_requis)) return;
+    const QString d = rep_courant();
+    changer_rep(dossier_csb());
+    lancer_detache({pif_csb(), {d + enregistrement}, dossier_csb()});
+    changer_rep(d);
+}
+
+void lancer_compagnon(const QString &dossier, const QString &programme)
+{
+    if (!QFileInfo::exists(QStringLiteral("./") + dossier + QLatin1Char('/') + programme)) return;
+    const QString d = rep_courant();
+    changer_rep(dossier);
+    lancer_detache({programme, {}, rep_courant()});
+    changer_rep(d);
+}
+
+void nettoyer_csb()
+{
+    if (!QFileInfo::exists(pif_csb())) return;
+    const QDir dossier(dossier_csb());
+    for (const QString &nom : dossier.entryList(QDir::Files | QDir::NoDotAndDotDot)) {
+        const QByteArray chemin = QFile::encodeName(dossier.filePath(nom));
+        struct stat st {};
+        if (::lstat(chemin.constData(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(chemin.constData());
+    }
+    ::rmdir(QFile::encodeName(dossier_csb()).constData());
+}

@@ -1,0 +1,249 @@
+#include "common/erreures.h"
+#include "common/lanceurs.h"
+#include "common/plateforme.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+void ecrire(const QString &chemin, const QByteArray &octets)
+{
+    QDir().mkpath(QFileInfo(chemin).path());
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(octets);
+}
+
+QByteArray lire(const QString &chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TstLanceurs : public QObject {
+    Q_OBJECT
+    QTemporaryDir *csb_parent = nullptr;
+    QList<Lancement> lances;
+    QString ancien;
+
+private Q_SLOTS:
+    void init()
+    {
+        csb_parent = new QTemporaryDir;
+        definir_dossier_csb(csb_parent->filePath("csb"));
+        lances.clear();
+        installer_lanceur([this](const Lancement &l) {
+            lances << l;
+            return true;
+        });
+        ancien = QDir::currentPath();
+    }
+    void cleanup()
+    {
+        QDir::setCurrent(ancien);
+        installer_lanceur(nullptr);
+        definir_dossier_csb("");
+        delete csb_parent;
+    }
+
+    void copie_data()
+    {
+        QTest::addColumn<int>("taille");
+        QTest::addColumn<QList<qsizetype>>("blocs");
+        QTest::newRow("20,000 bytes: two full blocks and an empty one") << 20000 << QList<qsizetype>{10000, 10000, 0};
+        QTest::newRow("25,000 bytes") << 25000 << QList<qsizetype>{10000, 10000, 5000};
+        QTest::newRow("empty file") << 0 << QList<qsizetype>{0};
+        QTest::newRow("one byte") << 1 << QList<qsizetype>{1};
+    }
+    void copie()
+    {
+        QFETCH(int, taille);
+        QFETCH(QList<qsizetype>, blocs);
+        QTemporaryDir d;
+        QByteArray octets(taille, '\0');
+        for (int i = 0; i < taille; ++i) octets[i] = char(i * 7);
+        ecrire(d.filePath("a.ppp"), octets);
+        QCOMPARE(copier(d.filePath("a.ppp"), d.filePath("b.pif")), blocs);
+        QCOMPARE(lire(d.filePath("b.pif")), octets);
+    }
+
+    void copie_sans_source()
+    {
+        QTemporaryDir d;
+        ecrire(d.filePath("b.pif"), "garde");
+        QCOMPARE(copier(d.filePath("absent"), d.filePath("b.pif")), QList<qsizetype>{});
+        QCOMPARE(lire(d.filePath("b.pif")), QByteArray("garde"));
+    }
+
+    void copie_remplace_un_lien()
+    {
+        // A link in place of the target is replaced; the file it points to is untouched.
+        QTemporaryDir d;
+        ecrire(d.filePath("a.ppp"), "nouveau");
+        ecrire(d.filePath("precieux"), "intact");
+        QVERIFY(QFile::link(d.filePath("precieux"), d.filePath("b.pif")));
+        copier(d.filePath("a.ppp"), d.filePath("b.pif"));
+        QCOMPARE(lire(d.filePath("precieux")), QByteArray("intact"));
+        QCOMPARE(lire(d.filePath("b.pif")), QByteArray("nouveau"));
+        QVERIFY(!QFileInfo(d.filePath("b.pif")).isSymLink());
+    }
+
+    void adaptation_data()
+    {
+        QTest::addColumn<QByteArray>("modele");
+        QTest::addColumn<int>("ligne_adaptee"); // −1: nothing written
+        QTest::newRow("third line") << QByteArray("@echo off\r\nREM x\r\nSET CHEM_CAS=c:\\old\r\ncall x\r\n") << 2;
+        QTest::newRow("second line") << QByteArray("a\r\nSET CHEM_CAS=\r\n") << 1;
+        QTest::newRow("fifth line") << QByteArray("a\r\nb\r\nc\r\nd\r\n  SET CHEM_CAS=q\r\n") << 4;
+        QTest::newRow("first line only: nothing") << QByteArray("SET CHEM_CAS=x\r\nb\r\n") << -1;
+        QTest::newRow("sixth line: not examined") << QByteArray("a\r\nb\r\nc\r\nd\r\ne\r\nSET CHEM_CAS=x\r\n") << -1;
+        QTest::newRow("case matters") << QByteArray("a\r\nset chem_cas=x\r\n") << -1;
+    }
+    void adaptation()
+    {
+        QFETCH(QByteArray, modele);
+        QFETCH(int, ligne_adaptee);
+        QTemporaryDir depart;
+        ecrire(depart.filePath("cassybio/cassybio.sav"), modele);
+        ecrire(depart.filePath("CASSYBIO/cassybio.ppp"), QByteArray(20000, 'p'));
+        QStringList lignes;
+        QString chemin;
+        QVERIFY(adap_cassybio(depart.path(), lignes, chemin));
+        const QString bat = dossier_csb() + "/cassybio.bat";
+        if (ligne_adaptee < 0) {
+            QVERIFY(!QFile::exists(bat));
+            QVERIFY(!QFile::exists(pif_csb()));
+            QVERIFY(chemin.isEmpty());
+            return;
+        }
+        QCOMPARE(chemin, depart.path() + "/CASSYBIO/");
+        QStringList attendu = QString::fromLatin1(modele).split("\r\n");
+        attendu.removeLast();
+        attendu[ligne_adaptee] = "SET CHEM_CAS=" + depart.path() + "/CASSYBIO/";
+        QCOMPARE(lignes, attendu);
+        QCOMPARE(lire(bat), (attendu.join("\r\n") + "\r\n").toLatin1());
+        QCOMPARE(lire(pif_csb()), QByteArray(20000, 'p'));
+        // The folder is private to the user.
+        QCOMPARE(QFileInfo(dossier_csb()).permissions() & (QFileDevice::ReadOther | QFileDevice::ReadGroup),
+                 QFileDevice::Permissions());
+    }
+
+    void adaptation_sans_modele()
+    {
+        QTemporaryDir depart;
+        QStringList lignes{"x"};
+        QString chemin;
+        QVERIFY(!adap_cassybio(depart.path(), lignes, chemin));
+        QCOMPARE(lignes, QStringList{"x"});
+        QVERIFY(!QFile::exists(dossier_csb()));
+    }
+
+    void adaptation_impossible()
+    {
+        // The private folder cannot be made: the report names the batch file.
+        QTemporaryDir depart;
+        ecrire(depart.filePath("cassybio/cassybio.sav"), "a\r\nSET CHEM_CAS=\r\n");
+        ecrire(csb_parent->filePath("bloque"), "un fichier, pas un dossier");
+        definir_dossier_csb(csb_parent->filePath("bloque/csb"));
+        QStringList lignes;
+        QString chemin;
+        try {
+            adap_cassybio(depart.path(), lignes, chemin);
+            QFAIL("no error");
+        } catch (const ErreurES &e) {
+            QCOMPARE(e.texte(), QString::fromUtf8("Ne peut créer le fichier %1/cassybio.bat.").arg(dossier_csb()));
+        }
+    }
+
+    void enregistrements_data()
+    {
+        QTest::addColumn<QString>("enregistrement");
+        QTest::newRow("refractory period") << QString(ENREG_REFRACTAIRE);
+        QTest::newRow("recruitment") << QString(ENREG_RECRUTEMENT);
+        QTest::newRow("reflex") << QString(ENREG_REFLEXE);
+    }
+    void enregistrements()
+    {
+        QFETCH(QString, enregistrement);
+        // Nothing without the launcher.
+        voir_enregistrement(pif_csb(), enregistrement);
+        QVERIFY(lances.isEmpty());
+
+        QTemporaryDir travail(QDir::tempPath() + "/d & \"x\" XXXXXX");
+        QDir::setCurrent(travail.path());
+        ecrire(pif_csb(), "#!/bin/sh\n");
+        voir_enregistrement(pif_csb(), enregistrement);
+        QCOMPARE(lances.size(), 1);
+        // "c:\csb\cassybio.pif " followed by the working directory and the recording.
+        QCOMPARE(lances[0].programme, pif_csb());
+        QCOMPARE(lances[0].arguments, QStringList{rep_courant() + enregistrement});
+        QCOMPARE(lances[0].repertoire, dossier_csb());
+        QCOMPARE(QDir::current().canonicalPath(), QDir(travail.path()).canonicalPath());
+    }
+
+    void compagnons_data()
+    {
+        QTest::addColumn<QString>("dossier");
+        QTest::addColumn<QString>("programme");
+        QTest::newRow("terplux") << "terplux" << "terplux.exe";
+        QTest::newRow("mavoren") << "mavoren" << "mavoren.exe";
+    }
+    void compagnons()
+    {
+        QFETCH(QString, dossier);
+        QFETCH(QString, programme);
+        QTemporaryDir travail;
+        QDir::setCurrent(travail.path());
+        lancer_compagnon(dossier, programme);
+        QVERIFY(lances.isEmpty());
+        ecrire(travail.filePath(dossier + "/" + programme), "#!/bin/sh\n");
+        lancer_compagnon(dossier, programme);
+        QCOMPARE(lances.size(), 1);
+        QCOMPARE(lances[0].programme, programme);
+        QCOMPARE(QDir(lances[0].repertoire).canonicalPath(), QDir(travail.filePath(dossier)).canonicalPath());
+        QCOMPARE(QDir::current().canonicalPath(), QDir(travail.path()).canonicalPath());
+    }
+
+    void nettoyage_data()
+    {
+        QTest::addColumn<bool>("avec_lanceur");
+        QTest::newRow("prepared folder") << true;
+        QTest::newRow("no launcher: folder left alone") << false;
+    }
+    void nettoyage()
+    {
+        QFETCH(bool, avec_lanceur);
+        QTemporaryDir ailleurs;
+        ecrire(ailleurs.filePath("precieux"), "intact");
+        QDir().mkpath(dossier_csb());
+        ecrire(dossier_csb() + "/cassybio.bat", "x");
+        if (avec_lanceur) ecrire(pif_csb(), "x");
+        QVERIFY(QFile::link(ailleurs.filePath("precieux"), dossier_csb() + "/lien"));
+        nettoyer_csb();
+        QCOMPARE(QFile::exists(dossier_csb() + "/cassybio.bat"), !avec_lanceur);
+        QCOMPARE(lire(ailleurs.filePath("precieux")), QByteArray("intact"));
+        // The link is not an ordinary file: it stays, so the folder does too.
+        QVERIFY(QFileInfo(dossier_csb() + "/lien").isSymLink());
+        QFile::remove(dossier_csb() + "/lien");
+        nettoyer_csb();
+        if (avec_lanceur) {
+            QVERIFY(QFile::exists(dossier_csb())); // no launcher left, nothing more done
+        }
+    }
+
+    void nettoyage_complet()
+    {
+        QDir().mkpath(dossier_csb());
+        ecrire(dossier_csb() + "/cassybio.bat", "x");
+        ecrire(pif_csb(), "x");
+        nettoyer_csb();
+        QVERIFY(!QFile::exists(dossier_csb()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstLanceurs)
+#include "tst_lanceurs.moc"
