@@ -50,3 +50,11 @@ void ModeleMembrane::calcul_em()
 QString ModeleMembrane::legende_ek() const { return QStringLiteral("EeqK=") + format_reel(e_k, 2, 2); }
 QString ModeleMembrane::legende_ena() const { return QStringLiteral("EnaK=") + format_reel(e_na, 2, 2); }
 QString ModeleMembrane::legende_em() const { return QStringLiteral("Em=") + format_reel(em, 2, 2); }
+
+QSize ModeleMembrane::taille_image(double aire, double rapport)
+{
+    if (!(rapport > 0.0) || !(aire > 0.0)) return {0, 0};
+    const int hauteur = arrondi(std::sqrt(rapport * aire));
+    const int largeur = arrondi(hauteur / rapport);
+    return {largeur, hauteur};
+}

@@ -1,4 +1,5 @@
 #pragma once
+#include <QSize>
 #include <QString>
 
 // The membrane between the inside and the outside compartment: four ion
@@ -39,4 +40,9 @@ public:
 
     static double borne_concentration(double c);
     static int borne_conductance(int g);
+
+    // Size of an ion picture whose area is `aire` square pixels (13 per mM) and
+    // whose height/width is `rapport`: height first, then the width from it.
+    static QSize taille_image(double aire, double rapport);
+    static constexpr double AIRE_PAR_MM = 13.0;
 };

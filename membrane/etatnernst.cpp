@@ -1,0 +1,115 @@
+#include "membrane/etatnernst.h"
+#include "common/canevas.h"
+#include "common/nombres.h"
+
+#include <cmath>
+
+EtapeProg EtatNernst::valeurs_courantes() const
+{
+    const ModeleMembrane &m = membrane;
+    return {m.gk, m.gna, arrondi(m.c_ki), arrondi(m.c_ke), arrondi(m.c_nai), arrondi(m.c_nae)};
+}
+
+void EtatNernst::ecrire_champ(int32_t EtapeProg::*champ, int32_t valeur)
+{
+    if (Programme::valide(etape)) programme.etape(etape).*champ = valeur;
+}
+
+void EtatNernst::trace_point(QImage &plot, bool avec_em, int n)
+{
+    std::optional<double> em;
+    if (avec_em || essai_en_cours) {
+        membrane.calcul_em();
+        em = membrane.em;
+    }
+    courbe.trace_point(plot, n, membrane.gk, membrane.gna, em);
+}
+
+void EtatNernst::reaff_tout(QImage &plot, const QImage &blanc)
+{
+    Canevas(plot).copier(blanc);
+    for (int i = 1; i <= programme.nb_etapes && Programme::valide(i); ++i) {
+        membrane.gk = programme.etape(i).gk;
+        membrane.gna = programme.etape(i).gna;
+        // Before the first step there is no current step: the concentrations stay.
+        if (Programme::valide(etape)) {
+            const EtapeProg &e = programme.etape(etape);
+            membrane.c_ki = e.ki;
+            membrane.c_ke = e.ke;
+            membrane.c_nai = e.nai;
+            membrane.c_nae = e.nae;
+        }
+        trace_point(plot, false, i);
+    }
+}
+
+bool EtatNernst::pas_enregistrement()
+{
+    ++etape;
+    if (etape > Programme::TAILLE) {
+        etape = Programme::TAILLE;
+        return false;
+    }
+    programme.etape(etape) = valeurs_courantes();
+    return true;
+}
+
+bool EtatNernst::ajouter_etape()
+{
+    if (etape >= Programme::TAILLE) return false;
+    ++etape;
+    if (etape > programme.nb_etapes) programme.nb_etapes = etape;
+    programme.etape(etape) = valeurs_courantes();
+    return true;
+}
+
+void EtatNernst::debut_essai()
+{
+    mode_edition = false;
+    em_prec = 10000;
+    essai_en_cours = true;
+    etape = 0;
+}
+
+bool EtatNernst::reglage_essai()
+{
+    const EtapeProg &premiere = Programme::borne(programme.etape(1));
+    if (premiere.gk != 0 && premiere.gna == 0) {
+        membrane.gk = 100;
+        membrane.calcul_em();
+    } else if (premiere.gk == 0 && premiere.gna != 0) {
+        membrane.gna = 100;
+        membrane.calcul_em();
+    }
+    if (std::fabs(em_prec - membrane.em) > 1) {
+        membrane.gk = premiere.gk;
+        membrane.gna = premiere.gna;
+        membrane.calcul_em();
+        em_prec = membrane.em;
+        return false;
+    }
+    return true;
+}
+
+bool EtatNernst::etape_suivante_essai()
+{
+    ++etape;
+    if (etape >= programme.nb_etapes) {
+        essai_en_cours = false;
+        return false;
+    }
+    return true;
+}
+
+void EtatNernst::appliquer_etape_essai()
+{
+    if (!Programme::valide(etape)) return;
+    const EtapeProg e = Programme::borne(programme.etape(etape));
+    membrane.gk = e.gk;
+    membrane.gna = e.gna;
+    membrane.c_ki = e.ki;
+    membrane.c_ke = e.ke;
+    membrane.c_nai = e.nai;
+    membrane.c_nae = e.nae;
+    membrane.calcul_pot_eq();
+}

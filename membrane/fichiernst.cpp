@@ -1,0 +1,58 @@
+#include "membrane/fichiernst.h"
+#include "common/entier.h"
+#include "common/fichiertexte.h"
+#include "common/nombres.h"
+#include "membrane/programme.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <string_view>
+
+namespace {
+
+std::string_view vue(const QByteArray &b) { return {b.constData(), std::size_t(b.size())}; }
+
+int32_t entier(LecteurLignes &l) { return lire_entier(vue(l.ligne())).valeur; }
+
+} // namespace
+
+QByteArray ecrire_nst(const Programme &p)
+{
+    const int n = std::clamp(p.nb_etapes, 0, Programme::TAILLE);
+    QList<QByteArray> lignes;
+    lignes.reserve(1 + 7 * n);
+    lignes << QByteArray::number(n);
+    for (int i = 1; i <= n; ++i) {
+        const EtapeProg &e = p.etape(i);
+        for (int32_t v : {e.gk, e.gna, e.ki, e.ke, e.nai, e.nae}) lignes << QByteArray::number(v);
+    }
+    for (int i = 1; i <= n; ++i) lignes << format_reel_fichier(p.em_etape(i)).toLatin1();
+    return joindre_lignes(lignes);
+}
+
+bool lire_nst(const QByteArray &octets, Programme &p)
+{
+    LecteurLignes l(octets);
+    const LectureEntier compte = lire_entier(vue(l.ligne()));
+    if (!compte.ok) return false;
+
+    const int n = std::clamp<int32_t>(compte.valeur, 0, Programme::TAILLE);
+    // Steps announced beyond the table: their lines are passed over (up to the
+    // end of the file), so the Em section is read where it stands.
+    const int64_t en_trop = std::max<int64_t>(int64_t(compte.valeur) - n, 0);
+    p.nb_etapes = n;
+    for (int i = 1; i <= n; ++i) {
+        EtapeProg e;
+        for (int32_t EtapeProg::*champ :
+             {&EtapeProg::gk, &EtapeProg::gna, &EtapeProg::ki, &EtapeProg::ke, &EtapeProg::nai, &EtapeProg::nae})
+            e.*champ = entier(l);
+        p.etape(i) = Programme::borne(e);
+    }
+    for (int64_t k = 0; k < 6 * en_trop && !l.fin(); ++k) l.ligne();
+    for (int i = 1; i <= n; ++i) {
+        const double em = lire_reel(vue(l.ligne())).valeur;
+        p.em_etape(i) = std::isfinite(em) ? em : 0.0;
+    }
+    return true;
+}
