@@ -1,0 +1,131 @@
+#include "fechner/grillechaines.h"
+#include "fechner/deleguecellule.h"
+
+#include <QAbstractButton>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionHeader>
+
+namespace {
+
+constexpr Qt::ItemFlags drapeaux_entete = Qt::ItemIsEnabled;
+constexpr Qt::ItemFlags drapeaux_cellule = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+
+void regler_entete(QHeaderView *h)
+{
+    h->setSectionResizeMode(QHeaderView::Fixed);
+    h->setSectionsClickable(false);
+    h->setHighlightSections(false);
+    h->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    h->setTextElideMode(Qt::ElideNone);
+    h->setMinimumSectionSize(1);
+}
+
+} // namespace
+
+GrilleChaines::GrilleChaines(int colonnes, int lignes, QWidget *parent) : QTableWidget(lignes, colonnes, parent)
+{
+    regler_entete(horizontalHeader());
+    regler_entete(verticalHeader());
+    setItemDelegate(new DelegueCellule(this));
+    setEditTriggers(QAbstractItemView::AllEditTriggers);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+
+    for (int r = 0; r < lignes; ++r)
+        for (int c = 0; c < colonnes; ++c) {
+            auto *item = new QTableWidgetItem;
+            item->setFlags(r == 0 || c == 0 ? drapeaux_entete : drapeaux_cellule);
+            setItem(r, c, item);
+        }
+    for (int c = 0; c < colonnes; ++c) setHorizontalHeaderItem(c, new QTableWidgetItem);
+    for (int r = 0; r < lignes; ++r) setVerticalHeaderItem(r, new QTableWidgetItem);
+    // The first row and column are shown by the headers, which do not scroll.
+    setRowHidden(0, true);
+    setColumnHidden(0, true);
+
+    // The corner shows the text of cell (0, 0).
+    coin_ = findChild<QAbstractButton *>();
+    if (coin_) coin_->installEventFilter(this);
+
+    connect(this, &QTableWidget::itemChanged, this,
+            [this](QTableWidgetItem *item) { recopier_entete(item->column(), item->row()); });
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &courante, const QModelIndex &) {
+                if (!placement_ && courante.isValid()) Q_EMIT selectionCellule(courante.column(), courante.row());
+            });
+}
+
+void GrilleChaines::dimensionner(int largeur_colonne, int hauteur_ligne)
+{
+    horizontalHeader()->setDefaultSectionSize(largeur_colonne);
+    verticalHeader()->setDefaultSectionSize(hauteur_ligne);
+    horizontalHeader()->setFixedHeight(hauteur_ligne);
+    verticalHeader()->setFixedWidth(largeur_colonne);
+}
+
+QString GrilleChaines::texte(int colonne, int ligne) const
+{
+    const QTableWidgetItem *i = item(ligne, colonne);
+    return i ? i->text() : QString();
+}
+
+void GrilleChaines::ecrire_texte(int colonne, int ligne, const QString &t)
+{
+    if (QTableWidgetItem *i = item(ligne, colonne); i && i->text() != t) i->setText(t);
+}
+
+void GrilleChaines::recopier_entete(int colonne, int ligne)
+{
+    if (ligne == 0 && colonne == 0 && coin_) coin_->update();
+    if (ligne == 0) horizontalHeaderItem(colonne)->setText(texte(colonne, 0));
+    if (colonne == 0) verticalHeaderItem(ligne)->setText(texte(0, ligne));
+}
+
+void GrilleChaines::placer_courante(int colonne, int ligne)
+{
+    placement_ = true;
+    setCurrentCell(ligne, colonne);
+    placement_ = false;
+}
+
+bool GrilleChaines::viewportEvent(QEvent *e)
+{
+    // The right button only opens the context menu: it never moves the current cell.
+    switch (e->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent *>(e)->button() == Qt::RightButton) return true;
+        break;
+    default:
+        break;
+    }
+    return QTableWidget::viewportEvent(e);
+}
+
+void GrilleChaines::keyPressEvent(QKeyEvent *e)
+{
+    const int touche = e->key();
+    QTableWidget::keyPressEvent(e);
+    Q_EMIT toucheTraitee(touche);
+}
+
+bool GrilleChaines::eventFilter(QObject *objet, QEvent *evenement)
+{
+    if (objet == coin_ && evenement->type() == QEvent::Paint) {
+        QPainter p(coin_);
+        QStyleOptionHeader opt;
+        opt.initFrom(coin_);
+        opt.rect = coin_->rect();
+        opt.position = QStyleOptionHeader::OnlyOneSection;
+        opt.text = texte(0, 0);
+        opt.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+        style()->drawControl(QStyle::CE_Header, &opt, &p, coin_);
+        return true;
+    }
+    return QTableWidget::eventFilter(objet, evenement);
+}
