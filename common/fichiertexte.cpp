@@ -130,7 +130,9 @@ bool ecrire_fichier(const QString &chemin, const QByteArray &octets)
     QSaveFile f(chemin);
     if (!f.open(QIODevice::WriteOnly)) return false;
     errno = 0;
-    if (f.write(octets) != octets.size()) {
+    // The bytes are buffered: a short write shows only when they are flushed,
+    // and a failure at commit's own flush would go unnoticed.
+    if (f.write(octets) != octets.size() || !f.flush()) {
         const int err = errno ? errno : EIO;
         f.cancelWriting();
         throw ErreurES::depuis_errno(err);
