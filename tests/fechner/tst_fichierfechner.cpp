@@ -1,0 +1,277 @@
+#include "fechner/fichierfechner.h"
+#include "fechner/grillefechner.h"
+#include "common/erreures.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+GrilleFechner depart()
+{
+    GrilleFechner g;
+    g.ecrire_entetes();
+    return g;
+}
+
+QList<QByteArray> lignes_de(const QByteArray &octets)
+{
+    QList<QByteArray> l = octets.split('\n');
+    if (!l.isEmpty() && l.last().isEmpty()) l.removeLast();
+    for (QByteArray &x : l) x.chop(1); // the CR before each LF
+    return l;
+}
+
+QByteArray lire_tout(const QString &chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
+}
+
+void ecrire_tout(const QString &chemin, const QByteArray &octets)
+{
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(octets);
+}
+
+// A grid with a text in every cell, twelfth values included.
+GrilleFechner pleine(const QString &motif)
+{
+    GrilleFechner g;
+    for (int r = 0; r < GrilleFechner::LIGNES; ++r)
+        for (int c = 0; c < GrilleFechner::COLONNES; ++c) g.ecrire(c, r, motif.arg(r).arg(c));
+    return g;
+}
+
+} // namespace
+
+class TstFichierFechner : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void ecriture_depart_data()
+    {
+        QTest::addColumn<int>("ligne");
+        QTest::addColumn<QByteArray>("attendu");
+        // Line r × 12 + c + 1 holds cell (c, r): the file of a grid just after start-up.
+        QTest::newRow("1: corner") << 1 << QByteArray();
+        QTest::newRow("2: ess1") << 2 << QByteArray("ess1");
+        QTest::newRow("11: ess10") << 11 << QByteArray("ess10");
+        QTest::newRow("12: twelfth value of row 0") << 12 << QByteArray();
+        QTest::newRow("13: 0g") << 13 << QByteArray("0g");
+        QTest::newRow("14: first trial") << 14 << QByteArray();
+        QTest::newRow("25: --o/n--") << 25 << QByteArray("--o/n--");
+        QTest::newRow("37: 20g") << 37 << QByteArray("20g");
+        QTest::newRow("589: 2000g") << 589 << QByteArray("2000g");
+        QTest::newRow("601: --o/n--") << 601 << QByteArray("--o/n--");
+        QTest::newRow("612: last twelfth value") << 612 << QByteArray();
+    }
+    void ecriture_depart()
+    {
+        QFETCH(int, ligne);
+        QFETCH(QByteArray, attendu);
+        const QByteArray octets = octets_fch(depart());
+        QCOMPARE(octets.count("\r\n"), 612);
+        QVERIFY(octets.endsWith("\r\n"));
+        QCOMPARE(octets.count('\r'), 612);
+        QCOMPARE(octets.count('\n'), 612);
+        const QList<QByteArray> l = lignes_de(octets);
+        QCOMPARE(l.size(), 612);
+        QCOMPARE(l[ligne - 1], attendu);
+    }
+
+    void ecriture_texte_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QByteArray>("octets");
+        // Windows-1252, one byte per character; what it cannot hold is "?".
+        QTest::newRow("plain") << "12a?" << QByteArray("12a?");
+        QTest::newRow("accents") << "éèàç" << QByteArray("\xE9\xE8\xE0\xE7");
+        QTest::newRow("euro in 0x80") << "€" << QByteArray("\x80");
+        QTest::newRow("oe in 0x9C") << "œ" << QByteArray("\x9C");
+        QTest::newRow("not in the table") << "Ω" << QByteArray("?");
+        QTest::newRow("lone LF kept") << "a\nb" << QByteArray("a\nb");
+        QTest::newRow("CR would split the line: blank") << "a\rb" << QByteArray("a b");
+        QTest::newRow("Ctrl-Z would end the file: blank") << QString("a") + QChar(26) << QByteArray("a ");
+    }
+    void ecriture_texte()
+    {
+        QFETCH(QString, texte);
+        QFETCH(QByteArray, octets);
+        GrilleFechner g;
+        g.ecrire(3, 7, texte);
+        const QByteArray f = octets_fch(g);
+        // Cell (3, 7) is line 88: 87 empty lines before it.
+        QByteArray attendu = QByteArray("\r\n").repeated(87) + octets + "\r\n" + QByteArray("\r\n").repeated(612 - 88);
+        QCOMPARE(f, attendu);
+    }
+
+    void lecture_data()
+    {
+        QTest::addColumn<QByteArray>("octets");
+        QTest::addColumn<QStringList>("premieres");
+        // The first four cells of row 0 after reading: the line rule.
+        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\nc\r\nd\r\n") << QStringList{"a", "b", "c", "d"};
+        QTest::newRow("lone CR ends a line") << QByteArray("a\rb\rc") << QStringList{"a", "b", "c", ""};
+        QTest::newRow("lone LF stays in the text") << QByteArray("a\nb\r\nc") << QStringList{"a\nb", "c", "", ""};
+        QTest::newRow("CR CR LF: an empty line") << QByteArray("a\r\r\nb") << QStringList{"a", "", "b", ""};
+        QTest::newRow("Ctrl-Z ends the file") << QByteArray("a\r\nb\x1a" "c\r\nd\r\n") << QStringList{"a", "b", "", ""};
+        QTest::newRow("empty file") << QByteArray() << QStringList{"", "", "", ""};
+        QTest::newRow("Windows-1252") << QByteArray("\xE9t\xE9\r\n\x80\r\n\x9C") << QStringList{"été", "€", "œ", ""};
+        QTest::newRow("NUL byte kept") << QByteArray("a\0b\r\n", 5) << QStringList{QString("a") + QChar(0) + "b", "", "", ""};
+        QTest::newRow("first line into the corner") << QByteArray("coin\r\n") << QStringList{"coin", "", "", ""};
+    }
+    void lecture()
+    {
+        QFETCH(QByteArray, octets);
+        QFETCH(QStringList, premieres);
+        GrilleFechner g = depart();
+        lire_octets_fch(octets, g);
+        for (int c = 0; c < premieres.size(); ++c) QCOMPARE(g.cellule(c, 0), premieres[c]);
+        // Past the end of the file every cell is empty, headings included.
+        QCOMPARE(g.cellule(0, 1), QString());
+        QCOMPARE(g.cellule(0, 50), QString());
+    }
+
+    void lecture_longueurs_data()
+    {
+        QTest::addColumn<int>("nombre");
+        // Files shorter and longer than 612 lines.
+        QTest::newRow("1 line") << 1;
+        QTest::newRow("13 lines") << 13;
+        QTest::newRow("611 lines") << 611;
+        QTest::newRow("612 lines") << 612;
+        QTest::newRow("700 lines") << 700;
+    }
+    void lecture_longueurs()
+    {
+        QFETCH(int, nombre);
+        QByteArray octets;
+        for (int k = 1; k <= nombre; ++k) octets += "L" + QByteArray::number(k) + "\r\n";
+        GrilleFechner g = pleine(QStringLiteral("old%1.%2"));
+        lire_octets_fch(octets, g);
+        for (int r = 0; r < GrilleFechner::LIGNES; ++r)
+            for (int c = 0; c < GrilleFechner::COLONNES; ++c) {
+                const int k = r * 12 + c + 1;
+                QCOMPARE(g.cellule(c, r), k <= nombre ? QStringLiteral("L%1").arg(k) : QString());
+            }
+    }
+
+    void aller_retour_data()
+    {
+        QTest::addColumn<QString>("motif");
+        // Cells written then read back: the grid comes back whole.
+        QTest::newRow("digits") << "%1%2";
+        QTest::newRow("marked texts") << "oui%1?%2";
+        QTest::newRow("accents and euro") << "é%1à%2€";
+        QTest::newRow("blanks kept") << "  %1 %2 ";
+        QTest::newRow("lone LF") << "%1\n%2";
+        QTest::newRow("empty cells") << "";
+    }
+    void aller_retour()
+    {
+        QFETCH(QString, motif);
+        const GrilleFechner g = motif.isEmpty() ? GrilleFechner() : pleine(motif);
+        GrilleFechner lu = depart();
+        lire_octets_fch(octets_fch(g), lu);
+        QVERIFY(lu == g);
+
+        QTemporaryDir dir;
+        const QString chemin = dir.filePath(QStringLiteral("essai.fch"));
+        QVERIFY(ecrire_fch(chemin, g));
+        QCOMPARE(lire_tout(chemin), octets_fch(g));
+        GrilleFechner lu_fichier = depart();
+        QVERIFY(lire_fch(chemin, lu_fichier));
+        QVERIFY(lu_fichier == g);
+    }
+
+    void lecture_impossible_data()
+    {
+        QTest::addColumn<QString>("quoi");
+        // Nothing that is not a regular file is read; the grid stays as it was.
+        QTest::newRow("missing") << "missing";
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("fifo") << "fifo";
+        QTest::newRow("empty name") << "";
+    }
+    void lecture_impossible()
+    {
+        QFETCH(QString, quoi);
+        QTemporaryDir dir;
+        const QString chemin = quoi.isEmpty() ? QString() : dir.filePath(quoi + QStringLiteral(".fch"));
+        if (quoi == QLatin1String("folder")) QVERIFY(QDir().mkdir(chemin));
+        if (quoi == QLatin1String("fifo")) QCOMPARE(::mkfifo(QFile::encodeName(chemin).constData(), 0600), 0);
+        GrilleFechner g = depart();
+        QVERIFY(!lire_fch(chemin, g));
+        QVERIFY(g == depart());
+    }
+
+    void ecriture_impossible_data()
+    {
+        QTest::addColumn<QString>("quoi");
+        // The file cannot be created: false, and nothing on disk changes.
+        QTest::newRow("folder of that name") << "folder";
+        QTest::newRow("missing folder") << "missing/essai.fch";
+        QTest::newRow("file used as a folder") << "file/essai.fch";
+        QTest::newRow("empty name") << "";
+    }
+    void ecriture_impossible()
+    {
+        QFETCH(QString, quoi);
+        QTemporaryDir dir;
+        ecrire_tout(dir.filePath(QStringLiteral("file")), "keep");
+        QVERIFY(QDir().mkdir(dir.filePath(QStringLiteral("folder"))));
+        const QString chemin = quoi.isEmpty() ? QString() : dir.filePath(quoi);
+        QVERIFY(!ecrire_fch(chemin, depart()));
+        QCOMPARE(lire_tout(dir.filePath(QStringLiteral("file"))), QByteArray("keep"));
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("folder"))).isDir());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(), 2);
+    }
+
+    void dossier_lecture_seule()
+    {
+        if (::geteuid() == 0) QSKIP("permissions do not bind the superuser");
+        QTemporaryDir dir;
+        const QString chemin = dir.filePath(QStringLiteral("classe.fch"));
+        ecrire_tout(chemin, "old");
+        QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
+        const bool ecrit = ecrire_fch(chemin, depart());
+        ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+        QVERIFY(!ecrit);
+        QCOMPARE(lire_tout(chemin), QByteArray("old"));
+    }
+
+    void echec_en_ecrivant()
+    {
+        // The disk refuses the bytes (here a file-size limit): the write fails
+        // and the old file stays whole in place.
+        QTemporaryDir dir;
+        const QString chemin = dir.filePath(QStringLiteral("classe.fch"));
+        ecrire_tout(chemin, "old");
+        auto ancien = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limite{}, avant{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &avant), 0);
+        limite = avant;
+        limite.rlim_cur = 100;
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limite), 0);
+        bool leve = false;
+        try {
+            ecrire_fch(chemin, pleine(QStringLiteral("%1-%2")));
+        } catch (const ErreurES &) {
+            leve = true;
+        }
+        ::setrlimit(RLIMIT_FSIZE, &avant);
+        std::signal(SIGXFSZ, ancien);
+        QVERIFY(leve);
+        QCOMPARE(lire_tout(chemin), QByteArray("old"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstFichierFechner)
+#include "tst_fichierfechner.moc"
