@@ -1,6 +1,7 @@
 #pragma once
 #include <QWidget>
 
+class BoutonImage;
 class Cadre;
 class HotePage;
 
@@ -11,7 +12,12 @@ class PageActivite : public QWidget {
 public:
     PageActivite(HotePage *hote, QWidget *parent = nullptr);
 
+    void BitBtn10Click(); // shows the reflex and voluntary recording
+    void BitBtn11Click(); // starts mavoren
+
     Cadre *GroupBox8;
+    BoutonImage *BitBtn10;
+    BoutonImage *BitBtn11;
 
 private:
     HotePage *hote_;

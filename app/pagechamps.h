@@ -1,8 +1,11 @@
 #pragma once
 #include <QWidget>
 
+class BoutonImage;
 class Cadre;
 class HotePage;
+class ImageWidget;
+class QPlainTextEdit;
 
 // Page 1, "Champs récepteurs": the lateral-inhibition picture, its question,
 // and the start of the companion program terplux.
@@ -11,7 +14,12 @@ class PageChamps : public QWidget {
 public:
     PageChamps(HotePage *hote, QWidget *parent = nullptr);
 
+    void BitBtn20Click(); // starts terplux
+
     Cadre *GroupBox4;
+    ImageWidget *Image4;
+    QPlainTextEdit *Memo3;
+    BoutonImage *BitBtn20;
 
 private:
     HotePage *hote_;

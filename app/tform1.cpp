@@ -2,12 +2,15 @@
 #include "app/pageactivite.h"
 #include "app/pagechamps.h"
 #include "app/taboutbox.h"
+#include "colour/fichiercouleurs.h"
 #include "colour/pagecontrastes.h"
 #include "colour/tform_coul.h"
 #include "colour/tmise_couleur.h"
 #include "common/aleatoire.h"
+#include "common/cadre.h"
 #include "common/erreures.h"
 #include "common/imagewidget.h"
+#include "common/lanceurs.h"
 #include "common/plateforme.h"
 #include "common/polices.h"
 #include "fechner/pagefechner.h"
@@ -20,6 +23,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
@@ -107,6 +111,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     FormCreate();
 
     Form_coul = new TForm_coul(this);
+    page_contrastes->set_form_coul(Form_coul);
     mise_couleur = new Tmise_couleur(this);
     AboutBox = new TAboutBox(this);
 }
@@ -235,7 +240,7 @@ void TForm1::Timer_debutTimer()
         element_menu("Unecouleur1")->setChecked(true);
     });
     etape([this] { page_fechner->BitBtn3Click(); });              // 11
-    // 12. The acquisition bridge: prepared by the launchers' code.
+    etape([this] { adap_cassybio(); });                          // 12
     etape([this] { page_nernst->enregistrer_rapports(); });       // 13
     etape([this] { page_nernst->concentrations_depart(); });      // 14
     etape([this] {                                                // 15
@@ -285,11 +290,58 @@ void TForm1::Quitter1Click() { close(); }
 
 void TForm1::Apropos1Click() { AboutBox->exec(); }
 
-void TForm1::FormClose() {}
+void TForm1::adap_cassybio()
+{
+    QStringList lignes;
+    if (!::adap_cassybio(rep_depart_, lignes, chemin_cassybio_)) return;
+    // The template's lines are kept in the Fechner page's hidden line buffer.
+    if (auto *memo = page_fechner->findChild<QPlainTextEdit *>(QStringLiteral("Memo_cassybio")))
+        memo->setPlainText(lignes.join(QLatin1Char('\n')));
+}
 
-void TForm1::lec_couleurs() {}
+void TForm1::FormClose() { nettoyer_csb(); }
 
-void TForm1::Miseencouleur1Click() {}
+QList<Cadre *> TForm1::cadres_de_ligne(int ligne) const
+{
+    // The frames of each line of the colour settings file, in file order.
+    switch (ligne) {
+    case 1: return {page_contrastes->GroupBox1};
+    case 2: return {page_contrastes->GroupBox2};
+    case 3: return {page_contrastes->GroupBox6};
+    case 4: return {page_champs->GroupBox4};
+    case 5: return {page_fechner->GroupBox3};
+    case 6: return {page_nerf->GroupBox7, page_nerf->GroupBox11};
+    case 7: return {page_activite->GroupBox8};
+    case 8: return {page_nernst->GroupBox10};
+    default: return {};
+    }
+}
+
+void TForm1::lec_couleurs()
+{
+    FichierCouleurs::lire(FichierCouleurs::nom(), [this](int ligne, Couleur c) {
+        for (Cadre *cadre : cadres_de_ligne(ligne)) cadre->set_couleur(c);
+    });
+}
+
+void TForm1::sav_couleurs()
+{
+    FichierCouleurs::Valeurs valeurs{};
+    for (int ligne = 1; ligne <= FichierCouleurs::NB_LIGNES; ++ligne)
+        valeurs[ligne - 1] = cadres_de_ligne(ligne).first()->couleur();
+    FichierCouleurs::ecrire(FichierCouleurs::nom(), valeurs);
+}
+
+void TForm1::Miseencouleur1Click()
+{
+    const QList<int> lignes = FichierCouleurs::lignes_de_page(page_courante());
+    if (lignes.isEmpty()) return;
+    mise_couleur->partir_de(cadres_de_ligne(lignes.first()).first()->couleur());
+    if (mise_couleur->exec() != QDialog::Accepted) return;
+    for (int ligne : lignes)
+        for (Cadre *cadre : cadres_de_ligne(ligne)) cadre->set_couleur(mise_couleur->couleur_mise);
+    etape([this] { sav_couleurs(); });
+}
 
 void TForm1::closeEvent(QCloseEvent *e)
 {

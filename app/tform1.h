@@ -3,6 +3,7 @@
 
 #include "common/hote.h"
 
+class Cadre;
 class PageActivite;
 class PageChamps;
 class PageContrastes;
@@ -33,6 +34,7 @@ public:
     void Quitter1Click();
     void Apropos1Click();
     void FormClose();
+    void adap_cassybio();        // start-up step 12: the acquisition program's launcher files
     void lec_couleurs();         // start-up step 3: the colour settings file
     void Miseencouleur1Click();  // Options > Mise en couleur
 
@@ -72,5 +74,8 @@ private:
     void creer_dialogues();
     void fixer_taille_exterieure();
     void charger_images(); // start-up step 16
+    QList<Cadre *> cadres_de_ligne(int ligne) const; // frames of a colour-file line
+    void sav_couleurs();                             // writes couleurs.kmo
     QString rep_depart_;
+    QString chemin_cassybio_;
 };

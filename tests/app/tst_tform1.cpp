@@ -57,10 +57,15 @@ class TstTForm1 : public QObject {
 private Q_SLOTS:
     void init()
     {
+        definir_dossier_csb(QDir::tempPath() + "/kalmeno-essai-csb");
         rapports.clear();
         installer_rapporteur([this](const QString &t) { rapports << t; });
     }
-    void cleanup() { installer_rapporteur(nullptr); }
+    void cleanup()
+    {
+        installer_rapporteur(nullptr);
+        definir_dossier_csb("");
+    }
 
     void fenetre()
     {
