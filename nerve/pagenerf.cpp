@@ -103,6 +103,8 @@ PageNerf::PageNerf(HotePage *hote, QWidget *parent) : QWidget(parent), hote_(hot
 void PageNerf::creer_questionnaire()
 {
     QWidget *g = GroupBox7;
+    // The questions are long: the frame's narrow sans-serif keeps each on its line.
+    GroupBox7->setFont(police(QStringLiteral("MS Sans Serif"), 11));
     Memo5 = creer_memo(g, "Memo5",
                        {QStringLiteral("La période réfractaire s'obtient en rapprochant"),
                         QStringLiteral("dans le temps deux stimulations "), QStringLiteral("supra-maximales"),
@@ -247,7 +249,7 @@ void PageNerf::creer_simulateur()
         QPalette p = Panel2->palette();
         p.setColor(QPalette::WindowText, Qt::white);
         Panel2->setPalette(p);
-        Panel2->setFont(police(QStringLiteral("Tahoma"), 11));
+        Panel2->setFont(police(QStringLiteral("Tahoma"), 10));
     }
     Label14 = creer_etiquette(Panel2, "Label14", QStringLiteral("STIMULAT"), {3, 3});
     Lab_stim = creer_etiquette(Panel2, "Lab_stim", QStringLiteral("0.0 V"), {21, 20});
@@ -269,6 +271,9 @@ void PageNerf::creer_simulateur()
     Radio_nerf->setObjectName(QStringLiteral("Radio_nerf"));
     Radio_nerf->setFont(police(QStringLiteral("Tahoma"), 9));
     Radio_nerf->setGeometry(321, 7, 87, 28);
+    // Small marks, so that both captions fit their narrow columns.
+    Radio_nerf->setStyleSheet(
+        QStringLiteral("QRadioButton { spacing: 2px; } QRadioButton::indicator { width: 9px; height: 9px; }"));
     Radio_nerf->setItemIndex(0);
     connect(Radio_nerf, &GroupeOptions::clicked, this, &PageNerf::Radio_nerfClick);
 
