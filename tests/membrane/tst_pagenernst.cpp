@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <QTemporaryDir>
+
 #include <memory>
 
 namespace {
@@ -32,6 +34,28 @@ struct Banc {
     QScrollBar *barre(const QString &nom) { return page->findChild<QScrollBar *>(nom); }
     ImageWidget *image(const QString &nom) { return page->findChild<ImageWidget *>(nom); }
     QLabel *etiquette(const QString &nom) { return page->findChild<QLabel *>(nom); }
+    QPushButton *bouton(const QString &nom) { return page->findChild<QPushButton *>(nom); }
+    QImage plot() { return image("Ima_pa")->picture(); }
+    // Runs a trial to its end as the timers would: the fast membrane ticks
+    // between the ticks of Timer_reaff.
+    int finir_essai()
+    {
+        int ticks = 0;
+        while (page->Timer_reaff->isActive() && ticks < 1000) {
+            for (int k = 0; k < 20; ++k) page->Timer_kTimer();
+            page->Timer_reaffTimer();
+            ++ticks;
+        }
+        return ticks;
+    }
+    // Records n steps live, then enters the editor.
+    void programmer(int n)
+    {
+        page->BitBtn14Click();
+        for (int i = 0; i < n; ++i) page->Timer_courbeTimer();
+        page->BitBtn14Click();
+        page->BitBtn16Click();
+    }
 };
 
 Couleur pixel(const QImage &im, int x, int y) { return depuis_pixel(im.pixel(x, y)); }
@@ -251,6 +275,361 @@ private Q_SLOTS:
         b.p().calcul_images();
         QCOMPARE(b.p().etat.membrane.c_ke, 300.0);
         QCOMPARE(b.image("ima_ke")->height(), 58); // Round(√(18/21 × 3900))
+    }
+    // ---- Curve programme ----
+
+    // A 3-step programme starting with GK 100: Em settles near EK, then steps 1
+    // and 2 are replayed and plotted, step 3 keeps its Em.
+    void essai_trois_etapes()
+    {
+        Banc b;
+        Programme &p = b.p().etat.programme;
+        p.nb_etapes = 3;
+        p.etape(1) = {100, 0, 150, 6, 8, 144};
+        p.etape(2) = {0, 100, 150, 6, 8, 144};
+        p.etape(3) = {50, 50, 150, 6, 8, 144};
+        p.em_etape(3) = 1234.0;
+        b.p().BitBtn18Click();
+        QCOMPARE(b.p().Timer_k->interval(), 5);
+        QCOMPARE(b.p().Timer_na->interval(), 5);
+        b.finir_essai();
+        QVERIFY(!b.p().Timer_reaff->isActive());
+        QCOMPARE(b.p().Timer_k->interval(), 100);
+        QVERIFY(qAbs(p.em_etape(1) - (-85.37)) < 1.5);
+        QCOMPARE(p.em_etape(3), 1234.0);
+        const QImage im = b.plot();
+        QCOMPARE(pixel(im, 6, 101), ROUGE);  // step 1: GK 100
+        QCOMPARE(pixel(im, 11, 101), BLEU);  // step 2: GNa 100
+        QCOMPARE(dans_colonne(im, 16, ROUGE) + dans_colonne(im, 16, BLEU), 0); // no step 3
+        QCOMPARE(b.barre("Scroll_gna")->value(), 0); // the page is left at step 2
+    }
+
+    void essai_vide()
+    {
+        Banc b;
+        b.p().BitBtn15Click();
+        b.p().BitBtn18Click();
+        QCOMPARE(b.finir_essai(), 2); // one settling tick (Em from 10000 to 0), then the end
+        QCOMPARE(b.plot(), b.hote.image_blanche());
+    }
+
+    void enregistrement_s_arrete_a_83()
+    {
+        Banc b;
+        b.p().BitBtn14Click();
+        QCOMPARE(b.bouton("BitBtn14")->text(), QString("STOP"));
+        QVERIFY(!b.bouton("BitBtn12")->isEnabled());
+        QVERIFY(b.p().Timer_courbe->isActive());
+        for (int i = 0; i < 84; ++i) b.p().Timer_courbeTimer();
+        QCOMPARE(b.bouton("BitBtn14")->text(), QString("Lancer COURBE"));
+        QVERIFY(!b.p().Timer_courbe->isActive());
+        QVERIFY(b.bouton("BitBtn12")->isEnabled());
+        QCOMPARE(b.p().etat.etape, 83);
+        QCOMPARE(b.p().etat.programme.nb_etapes, 0);
+        QVERIFY(dans_colonne(b.plot(), 416, MARINE) > 0); // step 83 at x = 415
+    }
+
+    void effacer_pendant_enregistrement()
+    {
+        Banc b;
+        b.barre("Scroll_gk")->setValue(50);
+        b.p().BitBtn14Click();
+        b.p().Timer_courbeTimer();
+        b.p().Timer_courbeTimer();
+        b.p().BitBtn15Click();
+        b.p().Timer_courbeTimer();
+        QCOMPARE(b.p().etat.etape, 1);
+        QCOMPARE(b.p().etat.courbe.x_point, 5);
+        const QImage im = b.plot();
+        QCOMPARE(pixel(im, 6, 151), ROUGE);
+        for (int x = 0; x < 5; ++x) QCOMPARE(dans_colonne(im, x, ROUGE) + dans_colonne(im, x, MARINE), 0);
+        for (int x = 12; x < 420; ++x) QCOMPARE(dans_colonne(im, x, ROUGE), 0);
+    }
+
+    void editeur_boutons()
+    {
+        Banc b;
+        b.programmer(3);
+        QCOMPARE(b.bouton("BitBtn16")->text(), QString("Fin program."));
+        QCOMPARE(b.p().etat.programme.nb_etapes, 3);
+        QVERIFY(!b.bouton("recule1")->isHidden());
+        QVERIFY(!b.bouton("BitBtn18")->isHidden());
+        QVERIFY(!b.bouton("BitBtn14")->isEnabled());
+        b.p().BitBtn16Click();
+        QCOMPARE(b.bouton("BitBtn16")->text(), QString("Program.COURBE"));
+        QVERIFY(b.bouton("recule1")->isHidden());
+        QVERIFY(b.bouton("BitBtn14")->isEnabled());
+        QVERIFY(b.p().Timer_reaff->isActive()); // "Fin program." starts a trial
+    }
+
+    void recule_a_la_premiere()
+    {
+        Banc b;
+        b.programmer(1);
+        const QImage avant = b.plot();
+        b.p().recule1Click();
+        QVERIFY(b.p().etat.mode_edition);
+        QCOMPARE(b.p().etat.etape, 1);
+        QCOMPARE(b.plot(), avant);
+    }
+
+    void recule_charge_l_etape()
+    {
+        Banc b;
+        b.p().etat.programme.etape(1) = {20, 0, 150, 6, 8, 144};
+        b.p().etat.programme.etape(2) = {60, 0, 100, 6, 8, 144};
+        b.p().etat.etape = 2;
+        b.p().BitBtn16Click();
+        b.p().recule1Click();
+        QCOMPARE(b.p().etat.etape, 1);
+        QCOMPARE(b.etiquette("lab_gk")->text(), QString("GK=20"));
+        QCOMPARE(b.etiquette("lab_ki")->text(), QString("[K]i=150"));
+        QCOMPARE(dans_colonne(b.plot(), 5, NOIR), 220 - dans_colonne(b.plot(), 5, ROUGE) - dans_colonne(b.plot(), 5, BLEU)
+                                                      - dans_colonne(b.plot(), 5, MARINE));
+        b.p().BitBtn17Click();
+        QCOMPARE(b.p().etat.etape, 2);
+        QCOMPARE(b.etiquette("lab_ki")->text(), QString("[K]i=100"));
+    }
+
+    void avance_ajoute_une_copie()
+    {
+        Banc b;
+        b.barre("Scroll_gna")->setValue(100 - 30);
+        b.programmer(2);
+        b.p().BitBtn17Click();
+        QCOMPARE(b.p().etat.programme.nb_etapes, 3);
+        QCOMPARE(b.p().etat.etape, 3);
+        QCOMPARE(b.p().etat.programme.etape(3), b.p().etat.programme.etape(2));
+        QCOMPARE(pixel(b.plot(), 16, 171), BLEU); // the copy is plotted at x = 15
+    }
+
+    void avance_table_pleine()
+    {
+        Banc b;
+        b.p().BitBtn14Click();
+        for (int i = 0; i < 84; ++i) b.p().Timer_courbeTimer();
+        b.p().BitBtn16Click();
+        QCOMPARE(b.p().etat.programme.nb_etapes, 83);
+        b.p().BitBtn17Click();
+        QCOMPARE(b.p().etat.programme.nb_etapes, 83);
+        QCOMPARE(b.p().etat.etape, 83);
+    }
+
+    // While editing, a conductance bar redraws before storing its value: the
+    // plot shows the step's previous GK until the next redraw.
+    void edition_gk_en_retard()
+    {
+        Banc b;
+        b.barre("Scroll_gk")->setValue(100 - 40);
+        b.programmer(2);
+        b.p().recule1Click();
+        b.p().BitBtn17Click(); // at step 2, editing
+        b.barre("Scroll_gk")->setValue(100 - 41);
+        QCOMPARE(b.p().etat.programme.etape(2).gk, 41);
+        // Dot interiors: (11, 161) for GK 40, (11, 160) for GK 41.
+        QCOMPARE(pixel(b.plot(), 11, 200 - 40 + 1), ROUGE);
+        QVERIFY(pixel(b.plot(), 11, 200 - 41 + 1) != ROUGE);
+        b.barre("Scroll_gk")->setValue(100 - 42);
+        QCOMPARE(pixel(b.plot(), 11, 200 - 41 + 1), ROUGE);
+        QVERIFY(dans_colonne(b.plot(), 10, NOIR) > 150); // the cursor at step 2
+    }
+
+    // ---- Ion-flux animation ----
+
+    void equilibre_depart()
+    {
+        Banc b;
+        b.p().BitBtn12Click();
+        const AnimationIons &a = b.p().etat.anim;
+        QCOMPARE(a.nb_ions, 156);
+        QCOMPARE(AnimationIons::seuil(b.p().etat.membrane.e_k), 9);
+        QCOMPARE(b.image("Ima_fl_i_e")->geometry(), QRect(295 - 42, 40, 85, 11));
+        QCOMPARE(b.image("ima_fl_e_i")->width(), 0);
+        QCOMPARE(b.etiquette("force1")->text(), QString("Forces de diffusion"));
+        QCOMPARE(b.etiquette("force2")->text(), QString("Forces électriques"));
+        QCOMPARE(b.etiquette("Label12")->text(), QString("Travail sur le potentiel d'équilibre"));
+        QVERIFY(!b.p().Timer_k->isActive());
+        QVERIFY(!b.p().Timer_na->isActive());
+        for (const char *nom : {"ima_ki", "ima_ke", "ani", "ane", "ima_nai", "ima_nae"}) QVERIFY(b.image(nom)->isHidden());
+        QVERIFY(b.barre("Scroll_gk")->isHidden());
+        QVERIFY(!b.bouton("BitBtn14")->isEnabled());
+        QCOMPARE(b.bouton("GO")->text(), QString("LANCER"));
+        // Both frames hold the same 156 particles: 78 red K+ and 78 lime anions.
+        QCOMPARE(b.image("ima_pe1")->picture(), b.image("ima_pe2")->picture());
+    }
+
+    void animation_vers_90()
+    {
+        Banc b;
+        semer(4321);
+        b.p().BitBtn12Click();
+        b.p().GOClick();
+        QVERIFY(b.p().Timer_anim->isActive());
+        QCOMPARE(b.bouton("GO")->text(), QString("STOP"));
+        int net_max = 0;
+        for (int t = 0; t < 1500; ++t) {
+            const bool pe1 = !b.image("ima_pe1")->isHidden();
+            b.p().Timer_animTimer();
+            QCOMPARE(b.image("ima_pe1")->isHidden(), pe1); // the frames swap
+            const AnimationIons &a = b.p().etat.anim;
+            net_max = std::max(net_max, a.n_sorties - a.n_entrees);
+        }
+        QCOMPARE(net_max, 9);
+        const QString em = b.etiquette("Lab_em")->text();
+        QVERIFY(em.startsWith("Em=-"));
+        QVERIFY2(em.mid(4).toDouble() > 75, qPrintable(em));
+        QVERIFY(b.image("ima_fl_e_i")->width() > 75);
+        // Leaving the mode stops the animation; the button reads "LANCER" again.
+        b.p().BitBtn13Click();
+        QVERIFY(!b.p().Timer_anim->isActive());
+        QVERIFY(b.p().Timer_k->isActive());
+        QCOMPARE(b.bouton("GO")->text(), QString("LANCER"));
+        QVERIFY(b.image("Ima_fl_i_e")->isHidden());
+        QVERIFY(!b.image("ima_ki")->isHidden());
+        QVERIFY(b.bouton("BitBtn14")->isEnabled());
+        QCOMPARE(b.etiquette("Label12")->text(), QString("Travail sur la perméabilité membrannaire"));
+    }
+
+    void equilibre_roles_data()
+    {
+        QTest::addColumn<int>("ki");
+        QTest::addColumn<int>("ke");
+        QTest::addColumn<QString>("texte1");
+        QTest::addColumn<bool>("fleches");
+        QTest::newRow("EK > 0: top arrow electrical") << 20 << 200 << "Forces électriques" << true;
+        QTest::newRow("EK = 0: no arrows, design captions") << 100 << 100 << "force1" << false;
+    }
+    void equilibre_roles()
+    {
+        QFETCH(int, ki);
+        QFETCH(int, ke);
+        QFETCH(QString, texte1);
+        QFETCH(bool, fleches);
+        Banc b;
+        b.p().etat.membrane.c_ki = ki;
+        b.p().etat.membrane.c_ke = ke;
+        b.p().calcul_images();
+        b.p().BitBtn12Click();
+        QCOMPARE(b.etiquette("force1")->text(), texte1);
+        QCOMPARE(!b.image("Ima_fl_i_e")->isHidden(), fleches);
+        QVERIFY(!b.etiquette("force1")->isHidden());
+        if (fleches) QCOMPARE(b.image("ima_fl_e_i")->width(), 61); // |Round(61.07)|
+    }
+
+    // A change of [K]i in the equilibrium mode resets the counts and redraws.
+    void equilibre_changement_k()
+    {
+        Banc b;
+        b.p().BitBtn12Click();
+        b.p().GOClick();
+        for (int t = 0; t < 50; ++t) b.p().Timer_animTimer();
+        b.barre("Scroll_ki")->setValue(300 - 100);
+        QCOMPARE(b.p().etat.anim.nb_ions, 106);
+        QCOMPARE(b.p().etat.anim.n_ticks, 0);
+        QCOMPARE(b.image("Ima_fl_i_e")->width(), 75); // |Round(-26.52 × ln(100 / 6))| = |Round(-74.62)|
+        QVERIFY(b.p().Timer_anim->isActive());
+    }
+
+    // ---- Programme files ----
+
+    void sauver_puis_charger()
+    {
+        QTemporaryDir dir;
+        const QString chemin = dir.filePath("prog.nst");
+        Banc b;
+        Programme &p = b.p().etat.programme;
+        p.nb_etapes = 3;
+        p.etape(1) = {100, 0, 150, 6, 8, 144};
+        p.etape(2) = {0, 100, 140, 4, 12, 146};
+        p.etape(3) = {30, 30, 100, 100, 50, 50};
+        for (int i = 1; i <= 3; ++i) p.em_etape(i) = 11.0 * i;
+        QVERIFY(b.p().sauver_nernst(chemin));
+
+        Banc c;
+        c.hote.page = 0;
+        QVERIFY(c.p().lec_nernst(chemin, true));
+        QCOMPARE(c.hote.page, 5);
+        QVERIFY(c.p().Timer_reaff->isActive());
+        const Programme &q = c.p().etat.programme;
+        QCOMPARE(q.nb_etapes, 3);
+        for (int i = 1; i <= 3; ++i) QCOMPARE(q.etape(i), p.etape(i));
+        c.finir_essai();
+        QVERIFY(q.em_etape(1) != 11.0);
+        QVERIFY(q.em_etape(2) != 22.0);
+        QCOMPARE(q.em_etape(3), 33.0);
+    }
+
+    void sauver_apres_effacer()
+    {
+        QTemporaryDir dir;
+        Banc b;
+        b.programmer(4);
+        b.p().BitBtn15Click();
+        QVERIFY(b.p().sauver_nernst(dir.filePath("vide.nst")));
+        QFile f(dir.filePath("vide.nst"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("0\r\n"));
+    }
+
+    // Files that cannot be read change nothing and start no trial.
+    void charger_refuse_data()
+    {
+        QTest::addColumn<QString>("quoi");
+        QTest::newRow("missing file") << "absent";
+        QTest::newRow("folder named like a file") << "dossier";
+        QTest::newRow("first line 999x") << "999x";
+    }
+    void charger_refuse()
+    {
+        QFETCH(QString, quoi);
+        QTemporaryDir dir;
+        QString chemin = dir.filePath("f.nst");
+        if (quoi == "dossier") QDir(dir.path()).mkdir("f.nst");
+        if (quoi == "999x") {
+            QFile f(chemin);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("999x\r\n1\r\n");
+        }
+        Banc b;
+        b.p().etat.programme.nb_etapes = 2;
+        b.p().etat.etape = 1;
+        QVERIFY(!b.p().lec_nernst(chemin, true));
+        QCOMPARE(b.p().etat.programme.nb_etapes, 2);
+        QCOMPARE(b.p().etat.etape, 1);
+        QVERIFY(!b.p().Timer_reaff->isActive());
+        QCOMPARE(b.hote.page, -1);
+    }
+
+    // A failed save says so and leaves any existing file as it was.
+    void sauver_echoue_data()
+    {
+        QTest::addColumn<QString>("quoi");
+        QTest::newRow("missing folder") << "absent/f.nst";
+        QTest::newRow("a folder in place of the file") << "dossier";
+    }
+    void sauver_echoue()
+    {
+        QFETCH(QString, quoi);
+        QTemporaryDir dir;
+        QDir(dir.path()).mkdir("dossier");
+        const QString chemin = dir.filePath(quoi);
+        QStringList messages;
+        installer_rapporteur([&](const QString &t) { messages << t; });
+        Banc b;
+        QVERIFY(!b.p().sauver_nernst(chemin));
+        QCOMPARE(messages, QStringList{"Ne peut créer le fichier " + chemin + "."});
+        QVERIFY(!QFileInfo(chemin).isFile());
+    }
+
+    void sauver_garde_l_ancien_si_echec()
+    {
+        if (QFileInfo("/proc/version").isFile() == false) QSKIP("no /proc");
+        // /proc accepts no new file, even from root: the save fails there.
+        QStringList messages;
+        installer_rapporteur([&](const QString &t) { messages << t; });
+        Banc b;
+        QVERIFY(!b.p().sauver_nernst("/proc/kalmeno.nst"));
+        QCOMPARE(messages.size(), 1);
     }
 };
 
