@@ -43,6 +43,8 @@ int CourbeFechner::pas_graduation(int echelle)
     return pas;
 }
 
+int CourbeFechner::valeur_graduation(int i) { return arrondi((i / 2) * 10 / 11.0); }
+
 double CourbeFechner::abscisse(double masse, int largeur) { return masse * ((largeur - 26) * 0.0005) + 25; }
 
 double CourbeFechner::ordonnee(double masse, int base, int echelle) { return base - (220.0 / echelle) * masse; }
@@ -102,6 +104,6 @@ void CourbeFechner::affich_graduation(Canevas &c) const
         c.Rectangle(1, arrondi(y), 5, arrondi(y - 1));
         c.couleur_pinceau = ROUGE;
         c.couleur_police = BLANC;
-        c.TextOut(5, arrondi(y - 10), QString::number(arrondi((i / 2) * 10 / 11.0)));
+        c.TextOut(5, arrondi(y - 10), QString::number(valeur_graduation(i)));
     }
 }

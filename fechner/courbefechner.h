@@ -27,6 +27,8 @@ public:
 
     // Tick-step factor of the vertical axis for a scale: 1, 2, 4, 6 or 8.
     static int pas_graduation(int echelle);
+    // The label of the vertical tick i (i counted in 1/2.2 g steps): grams.
+    static int valeur_graduation(int i);
     // Left edge of the dots of a carried mass (m grams) in a picture `largeur` wide.
     static double abscisse(double masse, int largeur);
     // Top edge of a dot of `masse` grams above the reference line `base`.

@@ -29,7 +29,10 @@ GrilleChaines::GrilleChaines(int colonnes, int lignes, QWidget *parent) : QTable
     regler_entete(horizontalHeader());
     regler_entete(verticalHeader());
     setItemDelegate(new DelegueCellule(this));
-    setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // No edit on a click in the current cell: its delayed start would swallow
+    // the keys typed meanwhile; typing or a double click opens the editor.
+    setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::DoubleClicked |
+                    QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setWordWrap(false);
