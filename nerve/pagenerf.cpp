@@ -3,11 +3,13 @@
 #include "common/boutonimage.h"
 #include "common/cadre.h"
 #include "common/canevas.h"
+#include "common/erreures.h"
 #include "common/fabrique.h"
 #include "common/forme.h"
 #include "common/groupeoptions.h"
 #include "common/hote.h"
 #include "common/imagewidget.h"
+#include "common/lanceurs.h"
 #include "common/nombres.h"
 #include "common/plateforme.h"
 #include "common/polices.h"
@@ -132,6 +134,8 @@ void PageNerf::creer_questionnaire()
     };
     BitBtn8 = bouton_fichier("BitBtn8", QStringLiteral("Voir fichier sur la période réfractaire"), {8, 136, 335, 47});
     BitBtn9 = bouton_fichier("BitBtn9", QStringLiteral("Voir fichier sur le recrutement de fibres"), {8, 185, 335, 47});
+    connect(BitBtn8, &QPushButton::clicked, this, &PageNerf::BitBtn8Click);
+    connect(BitBtn9, &QPushButton::clicked, this, &PageNerf::BitBtn9Click);
 
     FileListBox1 = new QListWidget(g);
     FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
@@ -430,4 +434,19 @@ void PageNerf::BitBtn19Click()
     r.Edit_seuil = Edit_seuil->text();
     const Questionnaire::Lampes l = Questionnaire::corriger(r);
     for (std::size_t k = 0; k < l.size(); ++k) lampes_[k]->set_couleur(l[k] ? LIME : ROUGE);
+}
+
+void PageNerf::BitBtn8Click() { voir_fichier(ENREG_REFRACTAIRE); }
+
+void PageNerf::BitBtn9Click() { voir_fichier(ENREG_RECRUTEMENT); }
+
+void PageNerf::voir_fichier(const char *enregistrement)
+{
+    // Only once the launcher has been prepared at start-up; a failed change
+    // of directory is reported and the handler stops.
+    try {
+        voir_enregistrement(pif_csb(), QString::fromLatin1(enregistrement));
+    } catch (const ErreurES &e) {
+        signaler(e);
+    }
 }

@@ -58,6 +58,8 @@ public:
 
     // The questionnaire.
     void BitBtn19Click(); // "Correction"
+    void BitBtn8Click();  // "Voir fichier sur la période réfractaire"
+    void BitBtn9Click();  // "Voir fichier sur le recrutement de fibres"
 
     // The electrodes' places as the rules read them from the shapes.
     Montage montage() const;
@@ -133,6 +135,7 @@ private:
     void electrode_deplacee(Electrode e, int X);
     void electrode_lachee();
     void poser_suiveurs(Electrode e);
+    void voir_fichier(const char *enregistrement);
 
     HotePage *hote_;
     std::array<Forme *, 4> electrodes_{};

@@ -5,6 +5,7 @@
 #include "common/forme.h"
 #include "common/groupeoptions.h"
 #include "common/imagewidget.h"
+#include "common/plateforme.h"
 #include "nerve/pagenerf.h"
 #include "tests/hoteessai.h"
 
@@ -307,6 +308,46 @@ private Q_SLOTS:
         QCOMPARE(Canevas(t).pixel(5, 4), NOIR);
         QCOMPARE(Canevas(d).pixel(5, 4), NOIR);
         QCOMPARE(page_->Ima_grad->size(), QSize(402, 19));
+    }
+
+    void voir_fichier_data()
+    {
+        QTest::addColumn<bool>("bouton8");
+        QTest::addColumn<bool>("lanceur_prepare");
+        QTest::addColumn<QString>("enregistrement");
+        QTest::newRow("refractory recording") << true << true << "/cassybio/electro/&refr~A.exw";
+        QTest::newRow("recruitment recording") << false << true << "/cassybio/electro/&recr~A.exw";
+        QTest::newRow("no launcher: nothing starts") << true << false << "";
+        QTest::newRow("no launcher, recruitment: nothing starts") << false << false << "";
+    }
+    void voir_fichier()
+    {
+        QFETCH(bool, bouton8);
+        QFETCH(bool, lanceur_prepare);
+        QFETCH(QString, enregistrement);
+        QTemporaryDir csb;
+        definir_dossier_csb(csb.path());
+        if (lanceur_prepare) {
+            QFile pif(csb.filePath("cassybio.pif"));
+            QVERIFY(pif.open(QIODevice::WriteOnly));
+        }
+        QList<Lancement> lances;
+        installer_lanceur([&lances](const Lancement &l) {
+            lances << l;
+            return true;
+        });
+        const QString avant = QDir::currentPath();
+        QTest::mouseClick(bouton8 ? page_->BitBtn8 : page_->BitBtn9, Qt::LeftButton);
+        installer_lanceur(nullptr);
+        definir_dossier_csb(QString());
+        // The launcher gets the working directory followed by the recording, and
+        // the working directory is back where it was.
+        QCOMPARE(QDir::currentPath(), avant);
+        QCOMPARE(lances.size(), lanceur_prepare ? 1 : 0);
+        if (lanceur_prepare) {
+            QCOMPARE(lances[0].programme, csb.filePath("cassybio.pif"));
+            QCOMPARE(lances[0].arguments, QStringList{avant + enregistrement});
+        }
     }
 
     void correction_vide()
