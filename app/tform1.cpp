@@ -123,8 +123,12 @@ void TForm1::creer_menus()
 
     QMenu *fichier = barre->addMenu(QStringLiteral("Fichier"));
     fichier->setObjectName(QStringLiteral("Fichier1"));
-    fichier->addAction(action(this, "Ouvrir1", QStringLiteral("Ouvrir")));
-    fichier->addAction(action(this, "Sauve1", QStringLiteral("Enregistrer")));
+    QAction *ouvrir = action(this, "Ouvrir1", QStringLiteral("Ouvrir"));
+    QAction *sauve = action(this, "Sauve1", QStringLiteral("Enregistrer"));
+    fichier->addAction(ouvrir);
+    fichier->addAction(sauve);
+    relier(ouvrir, [this] { Ouvrir1Click(); });
+    relier(sauve, [this] { Sauve1Click(); });
     QAction *quitter = action(this, "Quitter1", QStringLiteral("Quitter"));
     fichier->addAction(quitter);
     relier(quitter, [this] { Quitter1Click(); });
@@ -284,6 +288,48 @@ void TForm1::Notebook1Click()
         }
     });
     if (page == 5) etape([this] { page_nernst->calcul_images(); });
+}
+
+QString TForm1::choisir(QFileDialog *dialogue)
+{
+    // The dialog's name filter lists the files the name box's wildcard would,
+    // so the box is left empty for the pupil's own name.
+    dialogue->selectFile(QString());
+    if (dialogue->exec() != QDialog::Accepted || dialogue->selectedFiles().isEmpty()) return {};
+    return dialogue->selectedFiles().constFirst();
+}
+
+void TForm1::Ouvrir1Click()
+{
+    const int page = Notebook1->currentIndex();
+    if (page == 2) {
+        const QString n = choisir(OpenDialog1);
+        if (!n.isEmpty()) page_fechner->lec_fechner(n);
+    } else if (page == 5) {
+        const QString n = choisir(OpenDialog2);
+        if (!n.isEmpty()) page_nernst->lec_nernst(n, true);
+    } else {
+        const QString n = choisir(OpenDialog3);
+        if (!n.isEmpty()) {
+            // Case-sensitive searches: a name holding both is read both ways, Nernst first.
+            if (n.contains(QLatin1String(".nst")) || n.contains(QLatin1String(".NST"))) page_nernst->lec_nernst(n, true);
+            if (n.contains(QLatin1String(".fch")) || n.contains(QLatin1String(".FCH"))) page_fechner->lec_fechner(n);
+        } else if (page == 1 || page == 3 || page == 4) {
+            etape([this] { changer_rep(rep_depart_); });
+        }
+    }
+}
+
+void TForm1::Sauve1Click()
+{
+    const QString page = Notebook1->tabText(Notebook1->currentIndex());
+    if (page == QLatin1String("Loi de Fechner")) {
+        const QString n = choisir(SaveDialog1);
+        if (!n.isEmpty()) page_fechner->sauver_fechner(n);
+    } else if (page == QLatin1String("Loi de Nernst")) {
+        const QString n = choisir(SaveDialog2);
+        if (!n.isEmpty()) page_nernst->sauver_nernst(n);
+    }
 }
 
 void TForm1::Quitter1Click() { close(); }

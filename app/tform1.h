@@ -31,6 +31,8 @@ public:
     void Timer_debutTimer();
     void Notebook1Click();
     void Notebook1Change() {}
+    void Ouvrir1Click();
+    void Sauve1Click();
     void Quitter1Click();
     void Apropos1Click();
     void FormClose();
@@ -74,6 +76,8 @@ private:
     void creer_dialogues();
     void fixer_taille_exterieure();
     void charger_images(); // start-up step 16
+    // Shows a file dialog; the chosen file, or "" when cancelled.
+    QString choisir(QFileDialog *dialogue);
     QList<Cadre *> cadres_de_ligne(int ligne) const; // frames of a colour-file line
     void sav_couleurs();                             // writes couleurs.kmo
     QString rep_depart_;

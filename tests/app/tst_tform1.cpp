@@ -48,6 +48,38 @@ void cliquer_onglet(TForm1 &f, int page)
     QTest::mouseClick(barre, Qt::LeftButton, {}, barre->tabRect(page).center());
 }
 
+// Answers the next file dialog: accepts `chemin`, or cancels when it is empty.
+// Any other modal window is counted and closed.
+void repondre(const QString &chemin, int *autres = nullptr)
+{
+    QTimer::singleShot(0, [chemin, autres] {
+        QWidget *m = QApplication::activeModalWidget();
+        auto *d = qobject_cast<QFileDialog *>(m);
+        if (!d) {
+            if (autres) ++*autres;
+            if (m) m->close();
+            return;
+        }
+        if (chemin.isEmpty()) {
+            d->reject();
+        } else {
+            d->selectFile(chemin);
+            QMetaObject::invokeMethod(d, "accept");
+        }
+    });
+}
+
+void ecrire(const QString &chemin, const QByteArray &octets)
+{
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(octets);
+}
+
+const QByteArray programme_deux_etapes =
+    "2\r\n100\r\n0\r\n150\r\n6\r\n8\r\n144\r\n0\r\n100\r\n150\r\n6\r\n8\r\n144\r\n"
+    "-8.53700000000000E+0001\r\n 7.66600000000000E+0001\r\n";
+
 } // namespace
 
 class TstTForm1 : public QObject {
@@ -411,6 +443,94 @@ private Q_SLOTS:
         cliquer_onglet(f, 3);
         QCOMPARE(rapports, QStringList({"Nom de fichier incorrect.", "Nom de fichier incorrect."}));
         QCOMPARE(f.Notebook1->currentIndex(), 3);
+    }
+
+    void ouvrir_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<int>("page_apres"); // the page a file read brings forward
+        QTest::newRow("Fechner page, .fch") << 2 << "essai.fch" << 2;
+        QTest::newRow("Nernst page, .nst") << 5 << "essai.nst" << 5;
+        QTest::newRow("page 0, upper-case .NST") << 0 << "ESSAI.NST" << 5;
+        QTest::newRow("page 4, .fch") << 4 << "essai.fch" << 2;
+        QTest::newRow("page 1, .Nst matches neither") << 1 << "essai.Nst" << 1;
+        QTest::newRow("page 3, both: Nernst then Fechner") << 3 << "x.nst.fch" << 2;
+    }
+    void ouvrir()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, nom);
+        QFETCH(int, page_apres);
+        RepDepart r;
+        TForm1 f;
+        f.Timer_debutTimer();
+        const QString chemin = r.dir.filePath(nom);
+        ecrire(chemin, nom.contains("fch") ? QByteArray("coin\r\n") : programme_deux_etapes);
+        f.montrer_page(page);
+        repondre(chemin);
+        f.findChild<QAction *>("Ouvrir1")->trigger();
+        QCOMPARE(f.Notebook1->currentIndex(), page_apres);
+        QVERIFY(rapports.isEmpty());
+    }
+
+    void ouvrir_annule_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<bool>("retour"); // back to the start directory
+        QTest::newRow("page 0") << 0 << false;
+        QTest::newRow("page 1") << 1 << true;
+        QTest::newRow("page 3") << 3 << true;
+        QTest::newRow("page 4") << 4 << true;
+    }
+    void ouvrir_annule()
+    {
+        QFETCH(int, page);
+        QFETCH(bool, retour);
+        RepDepart r;
+        TForm1 f;
+        f.Timer_debutTimer();
+        f.montrer_page(page);
+        QDir::setCurrent(QDir::tempPath());
+        repondre(QString());
+        f.findChild<QAction *>("Ouvrir1")->trigger();
+        QCOMPARE(QDir::current().canonicalPath(),
+                 QDir(retour ? r.dir.path() : QDir::tempPath()).canonicalPath());
+        QCOMPARE(f.Notebook1->currentIndex(), page);
+    }
+
+    void enregistrer_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<bool>("dialogue");
+        QTest::newRow("page 0: nothing") << 0 << false;
+        QTest::newRow("page 1: nothing") << 1 << false;
+        QTest::newRow("page 2: .fch") << 2 << true;
+        QTest::newRow("page 3: nothing") << 3 << false;
+        QTest::newRow("page 4: nothing") << 4 << false;
+        QTest::newRow("page 5: .nst") << 5 << true;
+    }
+    void enregistrer()
+    {
+        QFETCH(int, page);
+        QFETCH(bool, dialogue);
+        RepDepart r;
+        TForm1 f;
+        f.Timer_debutTimer();
+        f.montrer_page(page);
+        const QString chemin = r.dir.filePath("sortie");
+        int autres = 0;
+        repondre(chemin, &autres);
+        f.findChild<QAction *>("Sauve1")->trigger();
+        QCoreApplication::processEvents(); // lets the answer run when no dialog took it
+        QCOMPARE(autres, dialogue ? 0 : 1);
+        const QString ecrit = chemin + (page == 2 ? ".fch" : ".nst");
+        QCOMPARE(QFile::exists(ecrit), dialogue);
+        if (page == 2) {
+            QFile lu(ecrit);
+            QVERIFY(lu.open(QIODevice::ReadOnly));
+            QCOMPARE(lu.readAll().count("\r\n"), 612);
+        }
     }
 
     void quitter_data()
