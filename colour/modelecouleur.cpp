@@ -1,1 +1,0 @@
-// The model of this page: state and rules, without widgets.

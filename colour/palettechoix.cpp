@@ -1,0 +1,42 @@
+#include "colour/palettechoix.h"
+
+const std::array<ColonneChoix, NB_COLONNES> &colonnes_choix()
+{
+    static const std::array<ColonneChoix, NB_COLONNES> t = {{
+        {couleur_rgb(255, 177, 167), ROUGE, "Shape2", "Sh_coul1"},
+        {couleur_rgb(252, 249, 192), JAUNE, "Shape3", "Sh_coul2"},
+        {couleur_rgb(179, 205, 255), BLEU, "Shape4", "Sh_coul3"},
+        {couleur_rgb(255, 179, 245), couleur_rgb(255, 0, 255), "Shape5", "Sh_coul4"},
+        {couleur_rgb(184, 255, 179), LIME, "Shape6", "Sh_coul5"},
+        {couleur_rgb(255, 228, 179), coul_orange, "Shape7", "Sh_coul6"},
+        {couleur_rgb(179, 250, 255), coul_cyan, "Shape1", "Sh_coul7"},
+        {couleur_rgb(209, 179, 255), coul_violet, "Shape10", "Sh_coul8"},
+        {BLANC, BLANC, "Shape8", "Sh_coul9"},
+        {couleur_rgb(163, 163, 163), NOIR, "Shape9", "Sh_coul10"},
+    }};
+    return t;
+}
+
+const std::array<LigneCle, NB_LIGNES> &cle_questionnaire()
+{
+    static const std::array<LigneCle, NB_LIGNES> t = {{
+        {ROUGE, 7},
+        {JAUNE, 3},
+        {BLEU, 2},
+        {couleur_rgb(255, 0, 255), 5},
+        {LIME, 4},
+        {coul_orange, 8},
+        {BLANC, 10},
+        {NOIR, 9},
+    }};
+    return t;
+}
+
+std::array<bool, NB_LIGNES> correction(const std::array<Couleur, NB_LIGNES> &reponses,
+                                       const std::array<Couleur, NB_COLONNES> &hauts)
+{
+    std::array<bool, NB_LIGNES> justes{};
+    for (int k = 0; k < NB_LIGNES; ++k)
+        justes[k] = reponses[k] == hauts.at(cle_questionnaire()[k].colonne - 1);
+    return justes;
+}
