@@ -19,6 +19,28 @@ bool hors_image(double x, double y, const QImage &image)
     return x >= image.width() || y >= image.height() || x + TAILLE_POINT <= 0 || y + TAILLE_POINT <= 0;
 }
 
+// Every dot is the same 5 × 5 ellipse: it is drawn once per colour through the
+// canvas, on a colour the drawing never uses, and then stamped pixel by pixel.
+constexpr Couleur FOND_TAMPON = couleur_rgb(1, 2, 3);
+
+QImage tampon_point(Couleur remplissage)
+{
+    QImage t = image_unie(TAILLE_POINT, TAILLE_POINT, FOND_TAMPON);
+    Canevas c(t);
+    c.couleur_pinceau = remplissage;
+    c.Ellipse(0, 0, TAILLE_POINT, TAILLE_POINT);
+    return t;
+}
+
+void poser(Canevas &c, const QImage &tampon, int x, int y)
+{
+    for (int dy = 0; dy < TAILLE_POINT; ++dy)
+        for (int dx = 0; dx < TAILLE_POINT; ++dx) {
+            const Couleur p = depuis_pixel(reinterpret_cast<const uint32_t *>(tampon.constScanLine(dy))[dx]);
+            if (p != FOND_TAMPON) c.set_pixel(x + dx, y + dy, p);
+        }
+}
+
 } // namespace
 
 void CourbeFechner::set_echelle(int e) { echelle_ = e < ECHELLE_MIN ? ECHELLE_MIN : e; }
@@ -54,19 +76,19 @@ QImage CourbeFechner::tracer(const GrilleFechner &grille, const QImage &blanc) c
     QImage image = blanc;
     Canevas c(image);
     const int base = image.height() - 24;
+    const QImage vert = tampon_point(VERT), rouge = tampon_point(ROUGE);
     for (int i = 1; i < GrilleFechner::LIGNES - 1; i += 2) {
         // The carried mass is the row heading without its unit ("150g").
         QString s = grille.cellule(0, i);
         s.chop(1);
         const double x = std::nearbyint(abscisse(lire_entier(s).valeur, image.width()));
         for (int j = 1; j < GrilleFechner::COLONNES; ++j) {
-            c.couleur_pinceau = grille.cellule(j, i + 1) == QLatin1String("O") ? VERT : ROUGE;
+            const bool ressenti = grille.cellule(j, i + 1) == QLatin1String("O");
             const LectureEntier a = lire_entier(grille.cellule(j, i));
             if (!a.ok || a.valeur == 0) continue;
             const double y = std::nearbyint(ordonnee(a.valeur, base, echelle_));
             if (hors_image(x, y, image)) continue;
-            const int xi = int(x), yi = int(y);
-            c.Ellipse(xi, yi, xi + TAILLE_POINT, yi + TAILLE_POINT);
+            poser(c, ressenti ? vert : rouge, int(x), int(y));
         }
     }
     affich_graduation(c);
