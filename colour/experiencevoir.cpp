@@ -1,9 +1,9 @@
 #include "colour/experiencevoir.h"
 
-void ExperienceVoir::tic_voir()
+void ExperienceVoir::tic_voir(int largeur_panneau)
 {
     ++compteur_voir;
-    largeur_barre = (largeur_panneau_ / TICS_FIXATION) * compteur_voir;
+    largeur_barre = (largeur_panneau / TICS_FIXATION) * compteur_voir;
     if (compteur_voir >= TICS_FIXATION) {
         voir = false;
         largeur_barre = 0;

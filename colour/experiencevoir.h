@@ -8,8 +8,6 @@ public:
     enum class Etat { Repos, Fixation, ImageConsecutive };
     static constexpr int TICS_FIXATION = 20;
 
-    explicit ExperienceVoir(int largeur_panneau = 231) : largeur_panneau_(largeur_panneau) {}
-
     int compteur_voir = 0;
     bool voir = false;           // Timer_voir enabled
     bool reaff_image = false;    // Timer_reaff_image enabled
@@ -17,15 +15,13 @@ public:
     bool image2 = false;         // the outline picture shown, over it
     int largeur_barre = 0;       // width of the progress bar
 
-    // One tick of the fixation timer.
-    void tic_voir();
+    // One tick of the fixation timer; the bar grows by a twentieth of the
+    // panel's width (in whole pixels) a tick.
+    void tic_voir(int largeur_panneau);
     // The end of the afterimage phase.
     void tic_reaff_image();
     // "lancer": starts a fixation, cuts one short, or restarts.
     void lancer();
 
     Etat etat() const;
-
-private:
-    int largeur_panneau_;
 };

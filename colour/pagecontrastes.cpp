@@ -160,7 +160,7 @@ void PageContrastes::appliquer_experience()
 
 void PageContrastes::Timer_voirTimer()
 {
-    experience_.tic_voir();
+    experience_.tic_voir(Panel1->width());
     appliquer_experience();
     Shape1->repaint();
 }

@@ -21,7 +21,7 @@ void jouer(ExperienceVoir &e, const QString &suite)
         repetitions = 0;
         for (int i = 0; i < n; ++i) {
             if (c == 'L') e.lancer();
-            if (c == 'V') e.tic_voir();
+            if (c == 'V') e.tic_voir(231);
             if (c == 'R') e.tic_reaff_image();
         }
     }
@@ -78,6 +78,25 @@ private Q_SLOTS:
         QCOMPARE(e.image2, image2);
         // Never both timers at once.
         QVERIFY(!(e.voir && e.reaff_image));
+    }
+
+    void barre_data()
+    {
+        QTest::addColumn<int>("panneau");
+        QTest::addColumn<int>("apres_trois");
+        // (panel width / 20, whole pixels) × ticks.
+        QTest::newRow("231: 11 a tick") << 231 << 33;
+        QTest::newRow("240: 12 a tick") << 240 << 36;
+        QTest::newRow("19: narrower than 20 ticks, no bar") << 19 << 0;
+    }
+    void barre()
+    {
+        QFETCH(int, panneau);
+        QFETCH(int, apres_trois);
+        ExperienceVoir e;
+        e.lancer();
+        for (int i = 0; i < 3; ++i) e.tic_voir(panneau);
+        QCOMPARE(e.largeur_barre, apres_trois);
     }
 };
 
