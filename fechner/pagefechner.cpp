@@ -291,7 +291,10 @@ void PageFechner::BitBtn7MouseDown(Qt::MouseButton bouton) { cinq_pas(bouton, &P
 
 bool PageFechner::eventFilter(QObject *objet, QEvent *evenement)
 {
-    if (evenement->type() == QEvent::MouseButtonPress && (objet == BitBtn5 || objet == BitBtn7)) {
+    // A quick second press comes as a double click: it is a press all the same.
+    const bool appui =
+        evenement->type() == QEvent::MouseButtonPress || evenement->type() == QEvent::MouseButtonDblClick;
+    if (appui && (objet == BitBtn5 || objet == BitBtn7)) {
         const Qt::MouseButton b = static_cast<QMouseEvent *>(evenement)->button();
         if (objet == BitBtn5)
             BitBtn5MouseDown(b);

@@ -138,6 +138,23 @@ private Q_SLOTS:
         QCOMPARE(g.cellule(0, 50), QString());
     }
 
+    void lecture_octets_quelconques()
+    {
+        // Every byte value, over and over: read without harm, one byte per
+        // character, and written back the same wherever no line end was cut.
+        QByteArray octets;
+        for (int tour = 0; tour < 40; ++tour)
+            for (int b = 0; b < 256; ++b)
+                if (b != '\r' && b != '\n' && b != 26) octets += char(b);
+        GrilleFechner g = depart();
+        lire_octets_fch(octets, g);
+        QCOMPARE(g.cellule(0, 0).size(), octets.size());
+        QCOMPARE(g.cellule(1, 0), QString());
+        const QByteArray f = octets_fch(g);
+        QVERIFY(f.startsWith(octets + "\r\n"));
+        QCOMPARE(f.count("\r\n"), 612);
+    }
+
     void lecture_longueurs_data()
     {
         QTest::addColumn<int>("nombre");

@@ -1,6 +1,7 @@
 #include "fechner/fichierfechner.h"
 #include "fechner/grillechaines.h"
 #include "fechner/pagefechner.h"
+#include "common/boutonimage.h"
 #include "common/erreures.h"
 #include "common/imagewidget.h"
 #include "tests/hoteessai.h"
@@ -16,6 +17,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -448,6 +450,15 @@ private Q_SLOTS:
         QCOMPARE(page->courbe().echelle(), echelle);
     }
 
+    void double_clic_droit()
+    {
+        // Two quick right presses on "-": ten steps.
+        QTest::mousePress(page->BitBtn7, Qt::RightButton);
+        QTest::mouseRelease(page->BitBtn7, Qt::RightButton);
+        QTest::mouseDClick(page->BitBtn7, Qt::RightButton);
+        QCOMPARE(page->courbe().echelle(), 200);
+    }
+
     void zoom_minimum()
     {
         for (int k = 0; k < 12; ++k) page->BitBtn5Click();
@@ -569,6 +580,20 @@ private Q_SLOTS:
         QVERIFY(!page->sauver_fechner(chemin));
         QCOMPARE(rapports, QStringList{QStringLiteral("Ne peut créer le fichier %1.").arg(chemin)});
         QVERIFY(QFileInfo(chemin).isDir());
+    }
+
+    void sauvegarde_dossier_lecture_seule()
+    {
+        if (::geteuid() == 0) QSKIP("permissions do not bind the superuser");
+        QTemporaryDir seul;
+        const QString chemin = seul.filePath(QStringLiteral("classe.fch"));
+        ecrire_tout(chemin, "old");
+        QFile::setPermissions(seul.path(), QFile::ReadOwner | QFile::ExeOwner);
+        const bool ok = page->sauver_fechner(chemin);
+        QFile::setPermissions(seul.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(!ok);
+        QCOMPARE(rapports, QStringList{QStringLiteral("Ne peut créer le fichier %1.").arg(chemin)});
+        QCOMPARE(lire_tout(chemin), QByteArray("old"));
     }
 
     void sauvegarde_interrompue()
