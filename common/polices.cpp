@@ -5,6 +5,8 @@
 
 QFont police(const QString &famille, int pixels, bool gras)
 {
+    static const bool substitutions = (installer_substitutions(), true);
+    Q_UNUSED(substitutions);
     QFont f(famille);
     f.setPixelSize(pixels);
     f.setBold(gras);
@@ -21,7 +23,7 @@ void installer_substitutions()
     QFont::insertSubstitutions(QStringLiteral("System"), QStringList() << sans << dejavu);
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), QStringList() << sans << dejavu);
     QFont::insertSubstitutions(QStringLiteral("Arial"), QStringList() << sans << dejavu);
-    QFont::insertSubstitutions(QStringLiteral("Tahoma"), QStringList() << dejavu << sans);
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"), QStringList() << sans << dejavu);
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
                                QStringList() << QStringLiteral("Liberation Serif") << QStringLiteral("DejaVu Serif"));
 }
