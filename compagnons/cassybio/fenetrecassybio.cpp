@@ -1,0 +1,99 @@
+#include "compagnons/cassybio/fenetrecassybio.h"
+#include "common/plateforme.h"
+#include "compagnons/commun/formatexw.h"
+#include "compagnons/commun/vuetraces.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QVBoxLayout>
+
+FenetreCassybio::FenetreCassybio(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("cassybio"));
+    setWindowTitle(QStringLiteral("cassybio - visualisation d'enregistrements"));
+    QMenu *menu = menuBar()->addMenu(QStringLiteral("&Fichier"));
+    menu->addAction(QStringLiteral("&Ouvrir..."), QKeySequence::Open, this, &FenetreCassybio::dialogue_ouvrir);
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("&Quitter"), QKeySequence::Quit, this, &QWidget::close);
+
+    auto *centre = new QWidget(this);
+    setCentralWidget(centre);
+    auto *principal = new QVBoxLayout(centre);
+    titre = new QLabel(QStringLiteral("Aucun enregistrement ouvert"), centre);
+    titre->setObjectName(QStringLiteral("titre"));
+    QFont f = titre->font();
+    f.setPixelSize(17);
+    f.setBold(true);
+    titre->setFont(f);
+    principal->addWidget(titre);
+    notes = new QLabel(QStringLiteral("Ouvrez un enregistrement par le menu Fichier."), centre);
+    notes->setObjectName(QStringLiteral("notes"));
+    notes->setWordWrap(true);
+    principal->addWidget(notes);
+
+    auto *milieu = new QHBoxLayout;
+    principal->addLayout(milieu, 1);
+    auto *boite = new QGroupBox(QStringLiteral("Essais"), centre);
+    boite->setFixedWidth(230);
+    auto *lb = new QVBoxLayout(boite);
+    liste_essais = new QListWidget(boite);
+    liste_essais->setObjectName(QStringLiteral("liste_essais"));
+    lb->addWidget(liste_essais, 1);
+    superposition = new QCheckBox(QStringLiteral("Superposer tous les essais"), boite);
+    superposition->setObjectName(QStringLiteral("superposition"));
+    lb->addWidget(superposition);
+    milieu->addWidget(boite);
+    vue = new VueTraces(centre);
+    vue->setObjectName(QStringLiteral("vue"));
+    vue->setMessageVide(QStringLiteral("Aucun enregistrement ouvert"));
+    milieu->addWidget(vue, 1);
+    auto *aide = new QLabel(QStringLiteral("Curseurs : glisser avec la souris (le plus proche suit ; bouton droit : C2). "
+                                           "Molette : zoom sur le temps ; double clic : tout l'enregistrement."),
+                            centre);
+    aide->setWordWrap(true);
+    principal->addWidget(aide);
+
+    connect(liste_essais, &QListWidget::currentRowChanged, vue, &VueTraces::setEssaiCourant);
+    connect(superposition, &QCheckBox::toggled, vue, &VueTraces::setSuperposition);
+}
+
+QString FenetreCassybio::ouvrir(const QString &chemin)
+{
+    const QString vrai = chemin_insensible(chemin);
+    const FormatExw::Lecture l = FormatExw::lire_fichier(vrai);
+    if (!l.ok) return l.erreur;
+    fichier_ = vrai;
+    setWindowTitle(QStringLiteral("cassybio - ") + QFileInfo(vrai).fileName());
+    titre->setText(l.enregistrement.titre.isEmpty() ? QFileInfo(vrai).fileName() : l.enregistrement.titre);
+    notes->setText(l.enregistrement.notes.join(QLatin1Char('\n')));
+    notes->setVisible(!l.enregistrement.notes.isEmpty());
+    vue->setEnregistrement(l.enregistrement);
+    liste_essais->clear();
+    for (const Enregistrement::Essai &e : l.enregistrement.essais)
+        liste_essais->addItem(e.nom.isEmpty() ? QStringLiteral("Essai %1").arg(liste_essais->count() + 1) : e.nom);
+    liste_essais->setCurrentRow(0);
+    return {};
+}
+
+void FenetreCassybio::ouvrir_et_signaler(const QString &chemin)
+{
+    const QString erreur = ouvrir(chemin);
+    if (!erreur.isEmpty())
+        QMessageBox::critical(this, QStringLiteral("cassybio"),
+                              QStringLiteral("L'enregistrement %1 ne peut pas être ouvert.\n\n%2").arg(chemin, erreur));
+}
+
+void FenetreCassybio::dialogue_ouvrir()
+{
+    const QString depart = fichier_.isEmpty() ? QString() : QFileInfo(fichier_).path();
+    const QString chemin = QFileDialog::getOpenFileName(this, QStringLiteral("Ouvrir un enregistrement"), depart,
+                                                        QStringLiteral("Enregistrements (*.exw);;Tous les fichiers (*)"));
+    if (!chemin.isEmpty()) ouvrir_et_signaler(chemin);
+}

@@ -1,0 +1,17 @@
+// cassybio: the recording viewer started through Kalmeno's acquisition
+// launcher. Its one argument is the recording's path, taken as it is: blanks,
+// "&" and quotes are part of the name.
+#include "compagnons/cassybio/fenetrecassybio.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    FenetreCassybio f;
+    f.resize(1010, 700);
+    f.showMaximized();
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() > 1) f.ouvrir_et_signaler(args.at(1));
+    return app.exec();
+}

@@ -1,0 +1,15 @@
+// mavoren: voluntary and reflex activity of a muscle, a companion program of Kalmeno.
+#include "compagnons/mavoren/fenetremavoren.h"
+
+#include <QApplication>
+
+#include <chrono>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    FenetreMavoren f(unsigned(std::chrono::steady_clock::now().time_since_epoch().count()));
+    f.resize(1010, 720);
+    f.showMaximized();
+    return app.exec();
+}

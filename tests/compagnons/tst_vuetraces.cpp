@@ -1,0 +1,122 @@
+#include "compagnons/commun/vuetraces.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+// 0 to 10 ms every 0.1 ms, one channel.
+Enregistrement dix_ms()
+{
+    Enregistrement e;
+    e.periode_ms = 0.1;
+    e.voies << Enregistrement::Voie{"A", "mV", false, 0, 0};
+    auto &a = e.ajouter_essai("a");
+    auto &b = e.ajouter_essai("b");
+    for (int i = 0; i <= 100; ++i) a.valeurs[0].push_back(i);
+    for (int i = 0; i <= 50; ++i) b.valeurs[0].push_back(-i);
+    return e;
+}
+
+} // namespace
+
+class TstVueTraces : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void curseurs_sur_les_echantillons_data()
+    {
+        QTest::addColumn<double>("demande");
+        QTest::addColumn<double>("obtenu");
+        QTest::newRow("on a sample") << 2.0 << 2.0;
+        QTest::newRow("between: the nearest") << 2.04 << 2.0;
+        QTest::newRow("before the start") << -3.0 << 0.0;
+        QTest::newRow("after the end") << 30.0 << 10.0;
+    }
+    void curseurs_sur_les_echantillons()
+    {
+        QFETCH(double, demande);
+        QFETCH(double, obtenu);
+        VueTraces v;
+        v.setEnregistrement(dix_ms());
+        QSignalSpy spy(&v, &VueTraces::curseursDeplaces);
+        v.setCurseur(1, demande);
+        QVERIFY(std::abs(v.curseur(1) - obtenu) < 1e-9);
+        QCOMPARE(spy.count(), 1);
+    }
+
+    void essai_plus_court()
+    {
+        // Choosing a shorter trial brings the cursors back within it.
+        VueTraces v;
+        v.setEnregistrement(dix_ms());
+        v.setCurseur(0, 1.0);
+        v.setCurseur(1, 9.0);
+        v.setEssaiCourant(1);
+        QVERIFY(std::abs(v.curseur(1) - 5.0) < 1e-9);
+        QVERIFY(std::abs(v.ecart() - 4.0) < 1e-9);
+        v.setEssaiCourant(7);
+        QCOMPARE(v.essaiCourant(), 1);
+    }
+
+    void souris()
+    {
+        // A press moves the nearest cursor there; a drag carries it; the right button always takes C2.
+        VueTraces v;
+        v.resize(600, 300);
+        v.setEnregistrement(dix_ms());
+        v.setCurseur(0, 2.0);
+        v.setCurseur(1, 8.0);
+        QTest::mousePress(&v, Qt::LeftButton, {}, QPoint(v.x_de(3.0), 100));
+        QVERIFY(std::abs(v.curseur(0) - 3.0) < 0.15);
+        QTest::mouseMove(&v, QPoint(v.x_de(4.0), 100));
+        QTest::mouseRelease(&v, Qt::LeftButton, {}, QPoint(v.x_de(4.0), 100));
+        QVERIFY(std::abs(v.curseur(0) - 4.0) < 0.15);
+        QTest::mouseClick(&v, Qt::RightButton, {}, QPoint(v.x_de(1.0), 100));
+        QVERIFY(std::abs(v.curseur(1) - 1.0) < 0.15);
+        QVERIFY(std::abs(v.curseur(0) - 4.0) < 0.15);
+    }
+
+    void zoom()
+    {
+        VueTraces v;
+        v.resize(600, 300);
+        v.setEnregistrement(dix_ms());
+        QCOMPARE(v.fenetreDebut(), 0.0);
+        QCOMPARE(v.fenetreFin(), 10.0);
+        v.setFenetre(2.0, 4.0);
+        QCOMPARE(v.fenetreDebut(), 2.0);
+        QCOMPARE(v.fenetreFin(), 4.0);
+        QVERIFY(std::abs(v.t_de(v.x_de(3.0)) - 3.0) < 2.0 / v.width()); // within a pixel
+        // Never narrower than ten samples, never beyond the recording.
+        v.setFenetre(5.0, 5.1);
+        QVERIFY(std::abs(v.fenetreFin() - v.fenetreDebut() - 1.0) < 1e-9);
+        v.setFenetre(-5.0, 50.0);
+        QCOMPARE(v.fenetreDebut(), 0.0);
+        QCOMPARE(v.fenetreFin(), 10.0);
+        v.setFenetre(2.0, 4.0);
+        QTest::mouseDClick(&v, Qt::LeftButton, {}, QPoint(300, 100));
+        QCOMPARE(v.fenetreFin(), 10.0);
+    }
+
+    void dessin()
+    {
+        // Empty or full, the view paints; the full one shows its trace in the channel's colour.
+        VueTraces v;
+        v.resize(600, 300);
+        QImage vide(v.size(), QImage::Format_RGB32);
+        v.render(&vide);
+        v.setEnregistrement(dix_ms());
+        QImage plein(v.size(), QImage::Format_RGB32);
+        v.render(&plein);
+        int bleus = 0;
+        for (int y = 0; y < plein.height(); ++y)
+            for (int x = 0; x < plein.width(); ++x) {
+                const QColor c = plein.pixelColor(x, y);
+                if (c.blue() > 150 && c.red() < 100) ++bleus;
+            }
+        QVERIFY(bleus > 200);
+    }
+};
+
+QTEST_MAIN(TstVueTraces)
+#include "tst_vuetraces.moc"
