@@ -79,15 +79,6 @@ void colorer(QLabel *l, Couleur fond, Couleur texte)
     l->setAutoFillBackground(true);
 }
 
-// Tahoma where it exists; otherwise Liberation Sans, whose widths are close to
-// Tahoma's, so that the question, the headings and the labels fit their boxes.
-QFont tahoma(int pixels, bool gras = false)
-{
-    QFont f = police(QStringLiteral("Tahoma"), pixels, gras);
-    f.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans")});
-    return f;
-}
-
 BoutonImage *bouton(QWidget *parent, const char *nom, const QString &texte, QRect place)
 {
     auto *b = new BoutonImage(texte, parent);
@@ -102,15 +93,15 @@ BoutonImage *bouton(QWidget *parent, const char *nom, const QString &texte, QRec
 PageFechner::PageFechner(HotePage *hote, QWidget *parent) : QWidget(parent), hote_(hote)
 {
     GroupBox3 = creer_cadre(this, "GroupBox3", QString(), {2, 6, 778, 487});
-    GroupBox3->setFont(tahoma(11));
+    GroupBox3->setFont(police(QStringLiteral("Tahoma"), 11));
 
     Memo4 = creer_memo(GroupBox3, "Memo4", texte_question, {11, 17, 329, 168});
-    Memo4->setFont(tahoma(13));
+    Memo4->setFont(police(QStringLiteral("Tahoma"), 13));
 
     grille = new GrilleChaines(GrilleFechner::COLONNES_VISIBLES, GrilleFechner::LIGNES, GroupBox3);
     grille->setObjectName(QStringLiteral("grille"));
     grille->setGeometry(434, 8, 340, 465);
-    grille->setFont(tahoma(11));
+    grille->setFont(police(QStringLiteral("Tahoma"), 11));
     grille->dimensionner(35, 15);
     grille->setContextMenuPolicy(Qt::CustomContextMenu);
     grille->placer_courante(1, 1);
@@ -161,7 +152,7 @@ void PageFechner::creer_courbe()
     BitBtn5 = bouton(GroupBox5, "BitBtn5", QStringLiteral("+"), {392, 8, 17, 15});
     BitBtn7 = bouton(GroupBox5, "BitBtn7", QStringLiteral("-"), {408, 8, 17, 15});
     for (BoutonImage *b : {BitBtn5, BitBtn7}) {
-        b->setFont(tahoma(13, true));
+        b->setFont(police(QStringLiteral("Tahoma"), 13, true));
         b->installEventFilter(this);
     }
     connect(BitBtn4, &QAbstractButton::clicked, this, [this] { BitBtn3Click(); });
