@@ -1,9 +1,8 @@
 #include "common/forme.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
-Forme::Forme(QWidget *parent, Type type) : QWidget(parent), type_(type) {}
+Forme::Forme(QWidget *parent, Type type) : ControleSouris(parent), type_(type) {}
 
 void Forme::setBrushColor(const QColor &c)
 {
@@ -51,6 +50,3 @@ void Forme::paintEvent(QPaintEvent *)
         p.drawEllipse(x, y, w - 1, h - 1);
 }
 
-void Forme::mousePressEvent(QMouseEvent *e) { Q_EMIT mouseDown(e->button(), e->position().toPoint()); }
-void Forme::mouseMoveEvent(QMouseEvent *e) { Q_EMIT mouseMove(e->buttons(), e->position().toPoint()); }
-void Forme::mouseReleaseEvent(QMouseEvent *e) { Q_EMIT mouseUp(e->button(), e->position().toPoint()); }

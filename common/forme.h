@@ -1,16 +1,15 @@
 #pragma once
 #include <QColor>
-#include <QWidget>
 
+#include "common/controlesouris.h"
 #include "common/couleur.h"
 
 // A shape control: rectangle, square, circle or ellipse, filled with its brush
 // colour and outlined with its pen colour; it reports mouse presses.
-class Forme : public QWidget {
+class Forme : public ControleSouris {
     Q_OBJECT
     Q_PROPERTY(QColor brushColor READ brushColor WRITE setBrushColor)
     Q_PROPERTY(QColor penColor READ penColor WRITE setPenColor)
-    Q_PROPERTY(int tag READ tag WRITE setTag)
 public:
     enum class Type { Rectangle, Carre, Cercle, Ellipse };
 
@@ -20,8 +19,6 @@ public:
     void setBrushColor(const QColor &c);
     QColor penColor() const { return pen_; }
     void setPenColor(const QColor &c);
-    int tag() const { return tag_; }
-    void setTag(int t) { tag_ = t; }
     Type type() const { return type_; }
     void setType(Type t);
     bool penVisible() const { return avec_plume_; }
@@ -31,21 +28,12 @@ public:
     Couleur couleur() const { return depuis_qcolor(brush_); }
     void set_couleur(Couleur c) { setBrushColor(vers_qcolor(c)); }
 
-Q_SIGNALS:
-    void mouseDown(Qt::MouseButton bouton, QPoint position);
-    void mouseMove(Qt::MouseButtons boutons, QPoint position);
-    void mouseUp(Qt::MouseButton bouton, QPoint position);
-
 protected:
     void paintEvent(QPaintEvent *) override;
-    void mousePressEvent(QMouseEvent *e) override;
-    void mouseMoveEvent(QMouseEvent *e) override;
-    void mouseReleaseEvent(QMouseEvent *e) override;
 
 private:
     Type type_;
     QColor brush_{Qt::white};
     QColor pen_{Qt::black};
     bool avec_plume_ = true;
-    int tag_ = 0;
 };

@@ -1,10 +1,9 @@
 #include "common/imagewidget.h"
 #include "common/bmp.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
-ImageWidget::ImageWidget(QWidget *parent) : QWidget(parent) {}
+ImageWidget::ImageWidget(QWidget *parent) : ControleSouris(parent) {}
 
 void ImageWidget::setPicture(const QImage &image)
 {
@@ -45,6 +44,3 @@ void ImageWidget::paintEvent(QPaintEvent *)
         p.drawImage(0, 0, image_);
 }
 
-void ImageWidget::mousePressEvent(QMouseEvent *e) { Q_EMIT mouseDown(e->button(), e->position().toPoint()); }
-void ImageWidget::mouseMoveEvent(QMouseEvent *e) { Q_EMIT mouseMove(e->buttons(), e->position().toPoint()); }
-void ImageWidget::mouseReleaseEvent(QMouseEvent *e) { Q_EMIT mouseUp(e->button(), e->position().toPoint()); }
