@@ -1,22 +1,52 @@
 #!/usr/bin/env bash
 # Screenshots of the six pages, taken in a real window under Xvfb.
-# Usage: scripts/captures.sh [output folder]   (default: build/captures)
+# Usage: scripts/captures.sh [output folder] [command...]
+#   Without a command, the program built in build/ (or $KALMENO_BUILD) is
+#   started in its run folder.
+#   With one, that command is started from the current folder (the installed
+#   program, for instance).
+# The nerve page is shown with a 0.50 V stimulus and its recorded response.
+# Writes page0.png … page5.png and processus.txt: the folder the program runs
+# in, its executable, and how many windows it shows (1 unless an error report
+# came up).
 set -euo pipefail
-cd "$(dirname "$0")/.."
-sortie=$(realpath -m "${1:-build/captures}")
-mkdir -p "$sortie"
+racine=$(cd "$(dirname "$0")/.." && pwd)
+construction=$(realpath -m "${KALMENO_BUILD:-$racine/build}")
+export SORTIE=$(realpath -m "${1:-$construction/captures}")
+shift || true
+mkdir -p "$SORTIE"
 command -v xdotool >/dev/null || { echo "xdotool is needed: apt-get install xdotool" >&2; exit 1; }
-cd build/run
+command -v import >/dev/null || { echo "import is needed: apt-get install imagemagick" >&2; exit 1; }
+if [ $# -eq 0 ]; then
+    cd "$construction/run"
+    set -- ../kalmeno
+fi
+rm -f "$SORTIE"/page?.png "$SORTIE/processus.txt"
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-    ../kalmeno & pid=$!
+    "$@" & pid=$!
     sleep 3
+    {
+        echo "cwd=$(readlink /proc/$pid/cwd)"
+        echo "exe=$(readlink /proc/$pid/exe)"
+        echo "fenetres=$(xdotool search --onlyvisible --pid "$pid" --name ".+" 2>/dev/null | wc -l)"
+    } > "$SORTIE/processus.txt"
+    # The screenshots keep the main window only (an error report would be over it).
+    fenetre=$(xdotool search --onlyvisible --pid "$pid" --name "Kalmeno" 2>/dev/null | head -1)
+    eval "$(xdotool getwindowgeometry --shell "$fenetre")"
+    cadre="${WIDTH}x${HEIGHT}+${X}+${Y}"
     # Centres of the six tabs on a 1024 × 768 screen (the window is centred).
     xs=(180 305 413 520 643 754)
     for i in 0 1 2 3 4 5; do
         xdotool mousemove "${xs[$i]}" 116 click 1
         sleep 1
-        import -window root "'"$sortie"'/page$i.png"
+        # On the nerve page, raise the stimulus to 0.50 V (five page steps of
+        # the intensity bar) so that the action potential is recorded.
+        if [ $i -eq 3 ]; then
+            for k in 1 2 3 4 5; do xdotool mousemove 868 262 click 1; sleep 0.3; done
+            sleep 1
+        fi
+        import -window root -crop "$cadre" +repage "$SORTIE/page$i.png"
     done
     kill $pid
-' >/dev/null 2>&1
-ls "$sortie"
+' _ "$@" >/dev/null 2>&1
+ls "$SORTIE"
