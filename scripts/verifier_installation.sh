@@ -57,6 +57,9 @@ for f in an.bmp k.bmp na.bmp fl_i_e.bmp fl_e_i.bmp ess0.nst cassybio/cassybio.sa
     [ -e "$attendu/$f" ] || echec "$f is not found in the start folder"
 done
 echo "Runs in $attendu (links to $dossier_entree)"
+grep -q "^csb=.*cassybio.pif" "$sortie/installe/processus.txt" || echec "the recording viewer's launcher was not prepared"
+grep -qx "ferme=1" "$sortie/installe/processus.txt" || echec "\"Quitter\" did not close the program"
+grep -qx "csb_apres=" "$sortie/installe/processus.txt" || echec "the \"c:\\csb\" folder was left after closing"
 [ -z "$(find "$prefixe" -newer "$tmp/repere" -print -quit)" ] || echec "the run wrote into the installed tree"
 
 # The same pages, shown by the program built in the tree in its run folder.
