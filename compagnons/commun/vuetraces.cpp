@@ -60,6 +60,7 @@ void VueTraces::setEssaiCourant(int essai)
 {
     if (enr_.essais.empty()) return;
     essai_ = std::clamp(essai, 0, int(enr_.essais.size()) - 1);
+    toutVoir();
     c1_ = cale(c1_);
     c2_ = cale(c2_);
     update();
@@ -69,7 +70,7 @@ void VueTraces::setEssaiCourant(int essai)
 void VueTraces::setSuperposition(bool oui)
 {
     superposition_ = oui;
-    update();
+    toutVoir();
 }
 
 void VueTraces::setMessageVide(const QString &texte)
@@ -107,8 +108,10 @@ void VueTraces::setFenetre(double debut, double fin)
 
 void VueTraces::toutVoir()
 {
+    // The whole trial shown, or the longest one when all are superposed.
+    const int n = superposition_ ? enr_.nb_echantillons_max() : enr_.nb_echantillons(essai_);
     t0_ = enr_.debut_ms;
-    t1_ = std::max(enr_.fin_ms(), enr_.debut_ms + 10.0 * enr_.periode_ms);
+    t1_ = std::max(enr_.temps(std::max(0, n - 1)), enr_.debut_ms + 10.0 * enr_.periode_ms);
     update();
 }
 

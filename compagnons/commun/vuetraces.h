@@ -26,7 +26,8 @@ public:
     double curseur(int n) const { return n == 0 ? c1_ : c2_; }
     void setCurseur(int n, double t);
     double ecart() const { return c2_ - c1_; }
-    // The time window shown.
+    // The time window shown; toutVoir shows the whole current trial (the
+    // longest one when superposed), as a change of trial does.
     void setFenetre(double debut, double fin);
     void toutVoir();
     double fenetreDebut() const { return t0_; }

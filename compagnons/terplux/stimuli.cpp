@@ -73,9 +73,8 @@ QString explication_motif(Motif m)
             "Une cellule dont le centre est sur un croisement reçoit de la lumière sur les quatre côtés de son "
             "pourtour : elle est plus inhibée que dans une rue, où le pourtour touche deux carrés noirs. "
             "Sa réponse est plus faible : le croisement paraît plus sombre.\n\n"
-            "Réduisez la force de l'inhibition : les taches disparaissent. Changez la taille du champ : l'effet "
-            "est le plus net quand le centre couvre à peu près une rue. Au centre du regard, les champs "
-            "récepteurs sont bien plus petits : au croisement fixé, l'illusion disparaît.");
+            "Réduisez la force de l'inhibition : les taches s'effacent. Changez la taille du champ : l'effet est "
+            "le plus net quand le centre couvre à peu près la largeur d'une rue.");
     case Motif::HermannBlanc:
         return QStringLiteral(
             "Ici les rues sont noires : des taches claires semblent apparaître aux croisements.\n\n"
