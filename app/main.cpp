@@ -3,6 +3,7 @@
 #include "assets/icone.h"
 #include "common/polices.h"
 #include "common/rapportboite.h"
+#include "common/stylekalmeno.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -13,6 +14,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kalmeno"));
     installer_substitutions();
+    QApplication::setStyle(new StyleKalmeno);
     QIcon icone;
     for (int taille : {16, 32, 48, 64}) icone.addPixmap(QPixmap::fromImage(image_icone(taille)));
     QApplication::setWindowIcon(icone);
