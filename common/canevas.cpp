@@ -156,7 +156,10 @@ void Canevas::FloodFill(int x, int y, Couleur bord)
     const uint32_t limite = vers_pixel(bord) & 0xFFFFFF;
     const uint32_t remplissage = vers_pixel(couleur_pinceau);
     const int W = image_.width(), H = image_.height();
-    auto px = [&](int xx, int yy) -> uint32_t & { return reinterpret_cast<uint32_t *>(image_.scanLine(yy))[xx]; };
+    // One detach for the whole fill, not one per pixel visited.
+    uint32_t *const base = reinterpret_cast<uint32_t *>(image_.bits());
+    const qsizetype pas = image_.bytesPerLine() / 4;
+    auto px = [&](int xx, int yy) -> uint32_t & { return base[yy * pas + xx]; };
     if ((px(x, y) & 0xFFFFFF) == limite) return;
 
     // Scanline fill with a visited mask, so a fill colour equal to colours
