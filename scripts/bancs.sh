@@ -4,6 +4,7 @@
 # sequence and peak memory against an empty Qt main window, and the CPU used
 # while idle on each page with the two 100 ms timers running.
 #   scripts/bancs.sh [BUILD_FOLDER (build)] [REPETITIONS (10)] [IDLE_SECONDS (5)]
+# BANCS_OPTIONS adds Google Benchmark options, e.g. --benchmark_min_time=0.1.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 b=${1:-build}
@@ -21,7 +22,7 @@ echo "== Benchmarks: medians of $n repetitions"
 printf '%-44s %14s %14s\n' benchmark "median (real)" "median (cpu)"
 for c in $cibles; do
     "$B/bench/$c" --benchmark_repetitions="$n" --benchmark_report_aggregates_only=true \
-        --benchmark_format=csv 2>/dev/null |
+        --benchmark_format=csv ${BANCS_OPTIONS:-} 2>/dev/null |
         awk -F, -v banc="$c" '/_median"?,/ {
             nom = $1; gsub(/"/, "", nom); sub(/_median$/, "", nom)
             printf "%-44s %11.3f %-3s %11.3f %s\n", banc ":" nom, $3, $5, $4, $5 }'
