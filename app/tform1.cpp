@@ -100,7 +100,6 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     });
 
     creer_menus();
-    creer_dialogues();
 
     Timer_debut = new QTimer(this);
     Timer_debut->setObjectName(QStringLiteral("Timer_debut"));
@@ -165,33 +164,37 @@ void TForm1::creer_menus()
     relier(apropos, [this] { Apropos1Click(); });
 }
 
-void TForm1::creer_dialogues()
+QFileDialog *TForm1::dialogue(const char *nom)
 {
+    // Made on first use: building a file dialog costs more than the whole
+    // start-up sequence, and most sessions never open one.
+    if (auto *d = findChild<QFileDialog *>(QLatin1String(nom), Qt::FindDirectChildrenOnly)) return d;
     const struct {
-        QFileDialog **dialogue;
         const char *nom;
         bool enregistrer;
         const char *extension;
         QStringList filtres;
     } table[] = {
-        {&OpenDialog1, "OpenDialog1", false, "fch", {QStringLiteral("*.fch (*.fch)")}},
-        {&SaveDialog1, "SaveDialog1", true, "fch", {QStringLiteral("fch (*.fch)")}},
-        {&OpenDialog2, "OpenDialog2", false, "nst", {QStringLiteral("nst (*.nst)")}},
-        {&SaveDialog2, "SaveDialog2", true, "nst", {QStringLiteral("nst (*.nst)")}},
-        {&OpenDialog3, "OpenDialog3", false, "nst",
+        {"OpenDialog1", false, "fch", {QStringLiteral("*.fch (*.fch)")}},
+        {"SaveDialog1", true, "fch", {QStringLiteral("fch (*.fch)")}},
+        {"OpenDialog2", false, "nst", {QStringLiteral("nst (*.nst)")}},
+        {"SaveDialog2", true, "nst", {QStringLiteral("nst (*.nst)")}},
+        {"OpenDialog3", false, "nst",
          {QStringLiteral("Nernst (*.nst)"), QStringLiteral("Fechner (*.fch)"), QStringLiteral("Les deux (*.nst *.fch)")}},
     };
-    for (const auto &d : table) {
+    for (const auto &t : table) {
+        if (qstrcmp(t.nom, nom) != 0) continue;
         auto *f = new QFileDialog(this);
-        f->setObjectName(QLatin1String(d.nom));
+        f->setObjectName(QLatin1String(t.nom));
         f->setOption(QFileDialog::DontUseNativeDialog, true);
-        f->setAcceptMode(d.enregistrer ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-        f->setFileMode(d.enregistrer ? QFileDialog::AnyFile : QFileDialog::AnyFile);
-        f->setOption(QFileDialog::DontConfirmOverwrite, !d.enregistrer);
-        f->setDefaultSuffix(QLatin1String(d.extension));
-        f->setNameFilters(d.filtres);
-        *d.dialogue = f;
+        f->setAcceptMode(t.enregistrer ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        f->setFileMode(QFileDialog::AnyFile);
+        f->setOption(QFileDialog::DontConfirmOverwrite, !t.enregistrer);
+        f->setDefaultSuffix(QLatin1String(t.extension));
+        f->setNameFilters(t.filtres);
+        return f;
     }
+    return nullptr;
 }
 
 void TForm1::fixer_taille_exterieure()
@@ -290,26 +293,26 @@ void TForm1::Notebook1Click()
     if (page == 5) etape([this] { page_nernst->calcul_images(); });
 }
 
-QString TForm1::choisir(QFileDialog *dialogue)
+QString TForm1::choisir(QFileDialog *d)
 {
     // The dialog's name filter lists the files the name box's wildcard would,
     // so the box is left empty for the pupil's own name.
-    dialogue->selectFile(QString());
-    if (dialogue->exec() != QDialog::Accepted || dialogue->selectedFiles().isEmpty()) return {};
-    return dialogue->selectedFiles().constFirst();
+    d->selectFile(QString());
+    if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return {};
+    return d->selectedFiles().constFirst();
 }
 
 void TForm1::Ouvrir1Click()
 {
     const int page = Notebook1->currentIndex();
     if (page == 2) {
-        const QString n = choisir(OpenDialog1);
+        const QString n = choisir(dialogue("OpenDialog1"));
         if (!n.isEmpty()) page_fechner->lec_fechner(n);
     } else if (page == 5) {
-        const QString n = choisir(OpenDialog2);
+        const QString n = choisir(dialogue("OpenDialog2"));
         if (!n.isEmpty()) page_nernst->lec_nernst(n, true);
     } else {
-        const QString n = choisir(OpenDialog3);
+        const QString n = choisir(dialogue("OpenDialog3"));
         if (!n.isEmpty()) {
             // Case-sensitive searches: a name holding both is read both ways, Nernst first.
             if (n.contains(QLatin1String(".nst")) || n.contains(QLatin1String(".NST"))) page_nernst->lec_nernst(n, true);
@@ -324,10 +327,10 @@ void TForm1::Sauve1Click()
 {
     const QString page = Notebook1->tabText(Notebook1->currentIndex());
     if (page == QLatin1String("Loi de Fechner")) {
-        const QString n = choisir(SaveDialog1);
+        const QString n = choisir(dialogue("SaveDialog1"));
         if (!n.isEmpty()) page_fechner->sauver_fechner(n);
     } else if (page == QLatin1String("Loi de Nernst")) {
-        const QString n = choisir(SaveDialog2);
+        const QString n = choisir(dialogue("SaveDialog2"));
         if (!n.isEmpty()) page_nernst->sauver_nernst(n);
     }
 }

@@ -57,11 +57,8 @@ public:
     PageNernst *page_nernst;
 
     QTimer *Timer_debut;
-    QFileDialog *OpenDialog1;
-    QFileDialog *SaveDialog1;
-    QFileDialog *OpenDialog2;
-    QFileDialog *SaveDialog2;
-    QFileDialog *OpenDialog3;
+    // The five file dialogs (OpenDialog1..3, SaveDialog1..2), made on first use.
+    QFileDialog *dialogue(const char *nom);
 
     TForm_coul *Form_coul;
     Tmise_couleur *mise_couleur;
@@ -73,11 +70,10 @@ protected:
 
 private:
     void creer_menus();
-    void creer_dialogues();
     void fixer_taille_exterieure();
     void charger_images(); // start-up step 16
     // Shows a file dialog; the chosen file, or "" when cancelled.
-    QString choisir(QFileDialog *dialogue);
+    QString choisir(QFileDialog *d);
     QList<Cadre *> cadres_de_ligne(int ligne) const; // frames of a colour-file line
     void sav_couleurs();                             // writes couleurs.kmo
     QString rep_depart_;

@@ -287,8 +287,11 @@ private Q_SLOTS:
         QFETCH(int, filtres);
         RepDepart r;
         TForm1 f;
-        auto *d = f.findChild<QFileDialog *>(nom);
+        QVERIFY(!f.findChild<QFileDialog *>(nom)); // made on first use only
+        auto *d = f.dialogue(qPrintable(nom));
         QVERIFY(d);
+        QCOMPARE(f.findChild<QFileDialog *>(nom), d);
+        QCOMPARE(f.dialogue(qPrintable(nom)), d);
         QCOMPARE(d->acceptMode() == QFileDialog::AcceptSave, enregistrer);
         QCOMPARE(d->defaultSuffix(), extension);
         QCOMPARE(d->nameFilters().size(), filtres);
