@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QStyleOptionHeader>
 
+#include <algorithm>
+
 namespace {
 
 constexpr Qt::ItemFlags drapeaux_entete = Qt::ItemIsEnabled;
@@ -93,6 +95,16 @@ void GrilleChaines::placer_courante(int colonne, int ligne)
     placement_ = true;
     setCurrentCell(ligne, colonne);
     placement_ = false;
+}
+
+QModelIndex GrilleChaines::moveCursor(CursorAction action, Qt::KeyboardModifiers modificateurs)
+{
+    // The headings are never current: a keyboard move that would reach them
+    // stays among the data cells.
+    const QModelIndex i = QTableWidget::moveCursor(action, modificateurs);
+    if (i.isValid() && (i.row() < 1 || i.column() < 1))
+        return model()->index(std::max(1, i.row()), std::max(1, i.column()));
+    return i;
 }
 
 bool GrilleChaines::viewportEvent(QEvent *e)

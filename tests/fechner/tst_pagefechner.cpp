@@ -301,6 +301,33 @@ private Q_SLOTS:
         QCOMPARE(cle_courbe() != avant, redessine);
     }
 
+    void titres_jamais_courants_data()
+    {
+        QTest::addColumn<int>("col");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("touche");
+        QTest::addColumn<int>("modificateurs");
+        // Keyboard moves that would reach the headings stay among the data cells.
+        QTest::newRow("up from row 1") << 3 << 1 << int(Qt::Key_Up) << 0;
+        QTest::newRow("left from column 1") << 1 << 5 << int(Qt::Key_Left) << 0;
+        QTest::newRow("page up") << 4 << 20 << int(Qt::Key_PageUp) << 0;
+        QTest::newRow("home") << 6 << 7 << int(Qt::Key_Home) << 0;
+        QTest::newRow("ctrl+home") << 6 << 7 << int(Qt::Key_Home) << int(Qt::ControlModifier);
+        QTest::newRow("backtab from the first cell") << 1 << 1 << int(Qt::Key_Backtab) << 0;
+        QTest::newRow("tab from the last cell") << 10 << 50 << int(Qt::Key_Tab) << 0;
+    }
+    void titres_jamais_courants()
+    {
+        QFETCH(int, col);
+        QFETCH(int, row);
+        QFETCH(int, touche);
+        QFETCH(int, modificateurs);
+        cliquer(col, row);
+        QTest::keyClick(page->grille, Qt::Key(touche), Qt::KeyboardModifiers(modificateurs));
+        QVERIFY(page->grille->currentRow() >= 1);
+        QVERIFY(page->grille->currentColumn() >= 1);
+    }
+
     void entree_redessine()
     {
         cliquer(1, 1);
