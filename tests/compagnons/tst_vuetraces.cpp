@@ -11,9 +11,10 @@ Enregistrement dix_ms()
     Enregistrement e;
     e.periode_ms = 0.1;
     e.voies << Enregistrement::Voie{"A", "mV", false, 0, 0};
+    // Each trial is filled before the next is added: adding may move the trials.
     auto &a = e.ajouter_essai("a");
-    auto &b = e.ajouter_essai("b");
     for (int i = 0; i <= 100; ++i) a.valeurs[0].push_back(i);
+    auto &b = e.ajouter_essai("b");
     for (int i = 0; i <= 50; ++i) b.valeurs[0].push_back(-i);
     return e;
 }
