@@ -27,16 +27,3 @@ void demarrage_seul(benchmark::State &etat)
 BENCHMARK(demarrage_seul)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    installer_rapporteur([](const QString &) {});
-    // Start in the run directory, where the picture files stand.
-    const QByteArray run = qgetenv("KALMENO_RUN_DIR");
-    QDir::setCurrent(run.isEmpty() ? QStringLiteral(KALMENO_RUN_DIR_DEFAUT) : QString::fromLocal8Bit(run));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -109,15 +109,3 @@ void ajoute_grille(benchmark::State &etat)
 BENCHMARK(ajoute_grille)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    installer_rapporteur([](const QString &) {});
-    const QByteArray run = qgetenv("KALMENO_RUN_DIR");
-    QDir::setCurrent(run.isEmpty() ? QStringLiteral(KALMENO_RUN_DIR_DEFAUT) : QString::fromLocal8Bit(run));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
