@@ -40,7 +40,7 @@ PageActivite::PageActivite(HotePage *hote, QWidget *parent) : QWidget(parent), h
     BitBtn11->setObjectName(QStringLiteral("BitBtn11"));
     BitBtn11->setGeometry(38, 95, 292, 196);
     BitBtn11->setFont(police(QStringLiteral("Tahoma"), 11));
-    BitBtn11->setGlyph(image_ecran_mavoren());
+    BitBtn11->setGlyph(std::function<QImage()>(image_ecran_mavoren));
     BitBtn11->setDisposition(BoutonImage::Disposition::DessousDuTexte);
     connect(BitBtn11, &QPushButton::clicked, this, &PageActivite::BitBtn11Click);
 }

@@ -34,7 +34,7 @@ PageChamps::PageChamps(HotePage *hote, QWidget *parent) : QWidget(parent), hote_
     QPalette p = BitBtn20->palette();
     p.setColor(QPalette::ButtonText, QColor(0, 0, 128));
     BitBtn20->setPalette(p);
-    BitBtn20->setGlyph(image_ecran_terplux());
+    BitBtn20->setGlyph(std::function<QImage()>(image_ecran_terplux));
     BitBtn20->setDisposition(BoutonImage::Disposition::DessousDuTexte);
     connect(BitBtn20, &QPushButton::clicked, this, &PageChamps::BitBtn20Click);
 }

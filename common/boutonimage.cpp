@@ -5,9 +5,26 @@
 
 BoutonImage::BoutonImage(const QString &texte, QWidget *parent) : QPushButton(texte, parent) {}
 
+QImage BoutonImage::glyph() const
+{
+    if (dessin_) {
+        glyph_ = dessin_();
+        dessin_ = nullptr;
+    }
+    return glyph_;
+}
+
 void BoutonImage::setGlyph(const QImage &g)
 {
+    dessin_ = nullptr;
     glyph_ = g;
+    update();
+}
+
+void BoutonImage::setGlyph(std::function<QImage()> dessin)
+{
+    dessin_ = std::move(dessin);
+    glyph_ = QImage();
     update();
 }
 
@@ -28,10 +45,11 @@ void BoutonImage::paintEvent(QPaintEvent *)
     o.icon = QIcon();
     style()->drawControl(QStyle::CE_PushButtonBevel, &o, &p, this);
 
+    const QImage image = glyph();
     const QFontMetrics fm(font());
     const QSize t(fm.horizontalAdvance(text()), fm.height());
-    const QSize g = glyph_.isNull() ? QSize(0, 0) : glyph_.size();
-    const int esp = glyph_.isNull() || text().isEmpty() ? 0 : espacement_;
+    const QSize g = image.isNull() ? QSize(0, 0) : image.size();
+    const int esp = image.isNull() || text().isEmpty() ? 0 : espacement_;
     const int dec = isDown() ? 1 : 0;
     QPoint pg, pt;
     if (disposition_ == Disposition::GaucheDuTexte) {
@@ -46,11 +64,11 @@ void BoutonImage::paintEvent(QPaintEvent *)
         pg = QPoint((width() - g.width()) / 2, dessus ? y0 : y0 + t.height() + esp);
         pt = QPoint((width() - t.width()) / 2, dessus ? y0 + g.height() + esp : y0);
     }
-    if (!glyph_.isNull()) {
+    if (!image.isNull()) {
         if (isEnabled())
-            p.drawImage(pg + QPoint(dec, dec), glyph_);
+            p.drawImage(pg + QPoint(dec, dec), image);
         else
-            p.drawImage(pg, glyph_.convertToFormat(QImage::Format_Grayscale8));
+            p.drawImage(pg, image.convertToFormat(QImage::Format_Grayscale8));
     }
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     p.drawText(QRect(pt + QPoint(dec, dec), t), Qt::AlignCenter | Qt::TextShowMnemonic, text());

@@ -2,6 +2,8 @@
 #include <QImage>
 #include <QPushButton>
 
+#include <functional>
+
 // A button with a picture (glyph): the picture at the left of the caption or
 // above it, with the margin and spacing of the original layout.
 class BoutonImage : public QPushButton {
@@ -13,8 +15,11 @@ public:
 
     explicit BoutonImage(const QString &texte = QString(), QWidget *parent = nullptr);
 
-    QImage glyph() const { return glyph_; }
+    QImage glyph() const;
     void setGlyph(const QImage &g);
+    // A picture drawn only when first needed (painted or asked for), for the
+    // large pictures of pages that may never be shown.
+    void setGlyph(std::function<QImage()> dessin);
     void setDisposition(Disposition d, int marge = -1, int espacement = 4);
     int tag() const { return tag_; }
     void setTag(int t) { tag_ = t; }
@@ -23,7 +28,8 @@ protected:
     void paintEvent(QPaintEvent *e) override;
 
 private:
-    QImage glyph_;
+    mutable QImage glyph_;
+    mutable std::function<QImage()> dessin_;
     Disposition disposition_ = Disposition::GaucheDuTexte;
     int marge_ = -1;
     int espacement_ = 4;
