@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every benchmark with repetitions and prints one table of
 # medians, then the whole-process measures: launch to the end of the start-up
-# sequence and peak memory against an empty Qt main window, and the CPU used
+# sequence and peak memory against an empty Qt main window (once painted, and
+# at its show event), and the CPU used
 # while idle on each page with the two 100 ms timers running.
 #   scripts/bancs.sh [BUILD_FOLDER (build)] [REPETITIONS (10)] [IDLE_SECONDS (5)]
 # BANCS_OPTIONS adds Google Benchmark options, e.g. --benchmark_min_time=0.1.
@@ -42,19 +43,24 @@ lancer() {
 
 echo
 echo "== Whole process, medians of $n launches, in turn (platform $QT_QPA_PLATFORM)"
-: >/tmp/bancs_k.$$; : >/tmp/bancs_v.$$
+# The empty window is measured twice: once painted, as Kalmeno is when its
+# sequence runs (the reference of the ratios), once at its show event.
+: >/tmp/bancs_k.$$; : >/tmp/bancs_v.$$; : >/tmp/bancs_m.$$
 for i in $(seq "$n"); do
     lancer "$B/bench/bench_proc_lancement" >>/tmp/bancs_k.$$
     lancer "$B/bench/bench_proc_fenetre_vide" >>/tmp/bancs_v.$$
+    lancer "$B/bench/bench_proc_fenetre_vide" --montre >>/tmp/bancs_m.$$
 done
 tk=$(cut -d' ' -f1 /tmp/bancs_k.$$ | median); mk=$(cut -d' ' -f2 /tmp/bancs_k.$$ | median)
 tv=$(cut -d' ' -f1 /tmp/bancs_v.$$ | median); mv=$(cut -d' ' -f2 /tmp/bancs_v.$$ | median)
-rm -f /tmp/bancs_k.$$ /tmp/bancs_v.$$
+tm=$(cut -d' ' -f1 /tmp/bancs_m.$$ | median); mm=$(cut -d' ' -f2 /tmp/bancs_m.$$ | median)
+rm -f /tmp/bancs_k.$$ /tmp/bancs_v.$$ /tmp/bancs_m.$$
 printf '%-44s %10s ms %10s kB\n' "Kalmeno: launch to start-up sequence done" "$tk" "$mk"
-printf '%-44s %10s ms %10s kB\n' "empty Qt main window: launch to first show" "$tv" "$mv"
-awk -v a="$tk" -v b="$tv" -v c="$mk" -v d="$mv" 'BEGIN {
-    printf "%-44s %10.2f    (target <= 1.5)\n", "start-up ratio", a / b
-    printf "%-44s %10.2f    (target <= 1.3)\n", "peak memory ratio", c / d }'
+printf '%-44s %10s ms %10s kB\n' "empty Qt main window: launch to first paint" "$tv" "$mv"
+printf '%-44s %10s ms %10s kB\n' "empty Qt main window: launch to show event" "$tm" "$mm"
+awk -v a="$tk" -v b="$tv" -v c="$mk" -v d="$mv" -v e="$tm" -v f="$mm" 'BEGIN {
+    printf "%-44s %10.2f    (target <= 1.5; %.2f against the show event)\n", "start-up ratio", a / b, a / e
+    printf "%-44s %10.2f    (target <= 1.3; %.2f against the show event)\n", "peak memory ratio", c / d, c / f }'
 
 echo
 echo "== CPU while idle, ${repos} s per page after start-up (median of 3)"
