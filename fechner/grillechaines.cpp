@@ -7,11 +7,11 @@
 #include <QPainter>
 #include <QStyleOptionHeader>
 
-#include <algorithm>
-
 namespace {
 
-constexpr Qt::ItemFlags drapeaux_entete = Qt::ItemIsEnabled;
+// The headings are not even enabled: every way the view has of making a cell
+// current (keys, mouse, its search by typed text) passes over them.
+constexpr Qt::ItemFlags drapeaux_entete = Qt::NoItemFlags;
 constexpr Qt::ItemFlags drapeaux_cellule = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
 
 void regler_entete(QHeaderView *h)
@@ -95,16 +95,6 @@ void GrilleChaines::placer_courante(int colonne, int ligne)
     placement_ = true;
     setCurrentCell(ligne, colonne);
     placement_ = false;
-}
-
-QModelIndex GrilleChaines::moveCursor(CursorAction action, Qt::KeyboardModifiers modificateurs)
-{
-    // The headings are never current: a keyboard move that would reach them
-    // stays among the data cells.
-    const QModelIndex i = QTableWidget::moveCursor(action, modificateurs);
-    if (i.isValid() && (i.row() < 1 || i.column() < 1))
-        return model()->index(std::max(1, i.row()), std::max(1, i.column()));
-    return i;
 }
 
 bool GrilleChaines::viewportEvent(QEvent *e)

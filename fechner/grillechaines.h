@@ -29,7 +29,6 @@ Q_SIGNALS:
 
 protected:
     bool viewportEvent(QEvent *e) override;
-    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modificateurs) override;
     void keyPressEvent(QKeyEvent *e) override;
     bool eventFilter(QObject *objet, QEvent *evenement) override;
 

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -303,29 +304,60 @@ private Q_SLOTS:
 
     void titres_jamais_courants_data()
     {
+        QTest::addColumn<QString>("entetes");
         QTest::addColumn<int>("col");
         QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("frappe");
         QTest::addColumn<int>("touche");
         QTest::addColumn<int>("modificateurs");
-        // Keyboard moves that would reach the headings stay among the data cells.
-        QTest::newRow("up from row 1") << 3 << 1 << int(Qt::Key_Up) << 0;
-        QTest::newRow("left from column 1") << 1 << 5 << int(Qt::Key_Left) << 0;
-        QTest::newRow("page up") << 4 << 20 << int(Qt::Key_PageUp) << 0;
-        QTest::newRow("home") << 6 << 7 << int(Qt::Key_Home) << 0;
-        QTest::newRow("ctrl+home") << 6 << 7 << int(Qt::Key_Home) << int(Qt::ControlModifier);
-        QTest::newRow("backtab from the first cell") << 1 << 1 << int(Qt::Key_Backtab) << 0;
-        QTest::newRow("tab from the last cell") << 10 << 50 << int(Qt::Key_Tab) << 0;
+        // Whatever the pupil does, the tracked cell stays among rows 1..50 and
+        // columns 1..10. `entetes`: the first twelve lines of a file opened
+        // first ("" keeps the start-up headings); `frappe`: keys reaching the
+        // grid itself while the editor of the clicked cell is open; then `touche`.
+        QTest::newRow("up from row 1") << "" << 3 << 1 << "" << int(Qt::Key_Up) << 0;
+        QTest::newRow("left from column 1") << "" << 1 << 5 << "" << int(Qt::Key_Left) << 0;
+        QTest::newRow("page up") << "" << 4 << 20 << "" << int(Qt::Key_PageUp) << 0;
+        QTest::newRow("home") << "" << 6 << 7 << "" << int(Qt::Key_Home) << 0;
+        QTest::newRow("ctrl+home") << "" << 6 << 7 << "" << int(Qt::Key_Home) << int(Qt::ControlModifier);
+        QTest::newRow("backtab from the first cell") << "" << 1 << 1 << "" << int(Qt::Key_Backtab) << 0;
+        QTest::newRow("tab from the last cell") << "" << 10 << 50 << "" << int(Qt::Key_Tab) << 0;
+        // The grid's search by typed text wraps round the column to its heading:
+        // "e" as in "ess3", or a digit as in the numbers a .nst programme file
+        // leaves in the heading row when it is opened on this page.
+        QTest::newRow("e searched up to ess3") << "" << 3 << 9 << "e" << 0 << 0;
+        QTest::newRow("9 searched up to a programme's heading")
+            << "2|7|13|150|6|9|144|14|26|150|6|10" << 5 << 45 << "9" << 0 << 0;
+        QTest::newRow("the monkey's 9s, then F2")
+            << "40|7|13|150|6|9|144|14|26|150|6|10" << 5 << 3 << "99999999999" << int(Qt::Key_F2) << 0;
     }
     void titres_jamais_courants()
     {
+        QFETCH(QString, entetes);
         QFETCH(int, col);
         QFETCH(int, row);
+        QFETCH(QString, frappe);
         QFETCH(int, touche);
         QFETCH(int, modificateurs);
+        if (!entetes.isEmpty()) {
+            QList<QByteArray> lignes = fichier_depart().split('\n');
+            const QStringList nouvelles = entetes.split(QLatin1Char('|'));
+            for (int k = 0; k < nouvelles.size(); ++k) lignes[k] = nouvelles[k].toLatin1() + '\r';
+            const QString chemin = dir.filePath(QStringLiteral("entetes.fch"));
+            ecrire_tout(chemin, lignes.join('\n'));
+            QVERIFY(page->lec_fechner(chemin));
+            QCOMPARE(page->grille->horizontalHeaderItem(5)->text(), nouvelles[5]);
+        }
         cliquer(col, row);
-        QTest::keyClick(page->grille, Qt::Key(touche), Qt::KeyboardModifiers(modificateurs));
-        QVERIFY(page->grille->currentRow() >= 1);
-        QVERIFY(page->grille->currentColumn() >= 1);
+        if (!frappe.isEmpty()) {
+            QVERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
+            QTest::keyClicks(page->grille, frappe);
+        }
+        if (touche) QTest::keyClick(page->grille, Qt::Key(touche), Qt::KeyboardModifiers(modificateurs));
+        GrilleChaines *g = page->grille;
+        QVERIFY2(g->currentRow() >= 1 && g->currentRow() <= 50 && g->currentColumn() >= 1 && g->currentColumn() <= 10,
+                 qPrintable(QStringLiteral("current cell %1, %2").arg(g->currentColumn()).arg(g->currentRow())));
+        QCOMPARE(page->donnees().colonne_courante(), g->currentColumn());
+        QCOMPARE(page->donnees().ligne_courante(), g->currentRow());
     }
 
     void entree_redessine()
