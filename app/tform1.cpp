@@ -7,6 +7,8 @@
 #include "colour/tform_coul.h"
 #include "colour/tmise_couleur.h"
 #include "common/aleatoire.h"
+#include "common/bmp.h"
+#include "common/canevas.h"
 #include "common/cadre.h"
 #include "common/erreures.h"
 #include "common/imagewidget.h"
@@ -28,6 +30,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include <functional>
 
@@ -80,18 +83,22 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     Notebook1->setUsesScrollButtons(false);
     Notebook1->setElideMode(Qt::ElideNone);
 
-    page_contrastes = new PageContrastes(this);
-    page_champs = new PageChamps(this);
-    page_fechner = new PageFechner(this);
-    page_nerf = new PageNerf(this);
-    page_activite = new PageActivite(this);
-    page_nernst = new PageNernst(this);
-    Notebook1->addTab(page_contrastes, QStringLiteral("Contrastes successifs"));
-    Notebook1->addTab(page_champs, QStringLiteral("Champs récepteurs"));
-    Notebook1->addTab(page_fechner, QStringLiteral("Loi de Fechner"));
-    Notebook1->addTab(page_nerf, QStringLiteral("Période réfractaire"));
-    Notebook1->addTab(page_activite, QStringLiteral("Activité volont./réflexe"));
-    Notebook1->addTab(page_nernst, QStringLiteral("Loi de Nernst"));
+    // Each tab holds its page in a frame without margins; only the first page
+    // is built now, the others when first shown or needed.
+    const QStringList titres = {QStringLiteral("Contrastes successifs"), QStringLiteral("Champs récepteurs"),
+                                QStringLiteral("Loi de Fechner"), QStringLiteral("Période réfractaire"),
+                                QStringLiteral("Activité volont./réflexe"), QStringLiteral("Loi de Nernst")};
+    for (int i = 0; i < 6; ++i) {
+        onglets_[i] = new QWidget;
+        onglets_[i]->setObjectName(QStringLiteral("Onglet%1").arg(i));
+        auto *disposition = new QVBoxLayout(onglets_[i]);
+        disposition->setContentsMargins(0, 0, 0, 0);
+    }
+    page_contrastes = static_cast<PageContrastes *>(page(0));
+    for (int i = 0; i < 6; ++i) Notebook1->addTab(onglets_[i], titres[i]);
+    connect(Notebook1, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index >= 0) page(index);
+    });
     // A click on the tab strip selects the page, then runs the entry steps,
     // also when the page clicked is already showing.
     connect(Notebook1->tabBar(), &QTabBar::tabBarClicked, this, [this](int index) {
@@ -111,8 +118,6 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 
     Form_coul = new TForm_coul(this);
     page_contrastes->set_form_coul(Form_coul);
-    mise_couleur = new Tmise_couleur(this);
-    AboutBox = new TAboutBox(this);
 }
 
 void TForm1::creer_menus()
@@ -144,7 +149,7 @@ void TForm1::creer_menus()
     options->addAction(mise);
     relier(voir, [this] { page_contrastes->Voirlacomplmentaire1Click(); });
     relier(mise, [this] { Miseencouleur1Click(); });
-    relier(pot, [this] { page_nernst->Afficherlespotdquilibre1Click(); });
+    relier(pot, [this] { page_nernst()->Afficherlespotdquilibre1Click(); });
 
     QMenu *nombre = barre->addMenu(QStringLiteral("Nombre de Couleurs"));
     nombre->setObjectName(QStringLiteral("NombredeCouleurs1"));
@@ -226,42 +231,114 @@ void TForm1::showEvent(QShowEvent *e)
 
 void TForm1::Timer_debutTimer()
 {
+    // The steps of the pages not built yet are kept for their building
+    // (part_du_demarrage), what they read from files being read now.
     Timer_debut->stop();                                          // 1
     semer_horloge();                                              // 2
     etape([this] { lec_couleurs(); });                           // 3
     etape([this] { page_contrastes->raz_compteur_voir(); });      // 4
-    etape([this] { page_fechner->ecrire_entetes(); });            // 5
+    if (page_construite(2)) etape([this] { page_fechner()->ecrire_entetes(); }); // 5
     etape([this] { page_contrastes->init_cases_coul(); });        // 6
     etape([this] {                                                // 7
         page_contrastes->Scroll_bleuChange();
         page_contrastes->Scroll_bleu2Change();
         page_contrastes->Scroll_bleu3Change();
     });
-    etape([this] {                                                // 8
-        page_nernst->Scroll_gkChange();
-        page_nernst->Scroll_gnaChange();
-    });
+    if (page_construite(5))
+        etape([this] {                                            // 8
+            page_nernst()->Scroll_gkChange();
+            page_nernst()->Scroll_gnaChange();
+        });
     etape([this] { page_contrastes->cacher_complementaire(); }); // 9
     etape([this] {                                                // 10
         page_contrastes->Unecouleur1Click();
         element_menu("Unecouleur1")->setChecked(true);
     });
-    etape([this] { page_fechner->BitBtn3Click(); });              // 11
+    if (page_construite(2)) etape([this] { page_fechner()->BitBtn3Click(); }); // 11
     etape([this] { adap_cassybio(); });                          // 12
-    etape([this] { page_nernst->enregistrer_rapports(); });       // 13
-    etape([this] { page_nernst->concentrations_depart(); });      // 14
-    etape([this] {                                                // 15
-        page_nernst->calcul_images();
-        page_nernst->grad_nernst();
-        page_nerf->affich_grad();
-    });
+    if (page_construite(5)) {
+        etape([this] { page_nernst()->enregistrer_rapports(); });   // 13
+        etape([this] { page_nernst()->concentrations_depart(); });  // 14
+        etape([this] {                                              // 15
+            page_nernst()->calcul_images();
+            page_nernst()->grad_nernst();
+        });
+    }
+    if (page_construite(3)) etape([this] { page_nerf()->affich_grad(); }); // 15
     etape([this] { charger_images(); });                          // 16
+    demarrage_fait_ = true;
 }
+
+void TForm1::part_du_demarrage(int index)
+{
+    // A page built late receives what the start-up read for it (colours, the
+    // acquisition template, bitmaps) and, once the sequence has run, runs its
+    // steps of it, in their order.
+    for (auto i = couleurs_lues_.cbegin(); i != couleurs_lues_.cend(); ++i)
+        if (FichierCouleurs::lignes_de_page(index).contains(i.key()))
+            for (Cadre *cadre : cadres_de_ligne(i.key())) cadre->set_couleur(i.value());
+    if (index == 2) {
+        PageFechner *p = page_fechner();
+        if (demarrage_fait_) {
+            etape([p] { p->ecrire_entetes(); });                   // 5
+            etape([p] { p->BitBtn3Click(); });                     // 11
+        }
+        if (cassybio_lu_)                                          // 12
+            p->findChild<QPlainTextEdit *>(QStringLiteral("Memo_cassybio"))
+                ->setPlainText(lignes_cassybio_.join(QLatin1Char('\n')));
+    } else if (index == 3) {
+        if (demarrage_fait_) etape([this] { page_nerf()->affich_grad(); }); // 15
+    } else if (index == 5) {
+        PageNernst *n = page_nernst();
+        if (demarrage_fait_) {
+            etape([n] {                                            // 8
+                n->Scroll_gkChange();
+                n->Scroll_gnaChange();
+            });
+            etape([n] { n->enregistrer_rapports(); });             // 13
+            etape([n] { n->concentrations_depart(); });            // 14
+            etape([n] {                                            // 15
+                n->calcul_images();
+                n->grad_nernst();
+            });
+            // Its two 100 ms timers would have ticked by now.
+            n->Timer_kTimer();
+        }
+        for (const auto &[nom, image] : images_lues_)              // 16
+            n->findChild<ImageWidget *>(QLatin1String(nom))->setPicture(image);
+    }
+}
+
+QWidget *TForm1::page(int index)
+{
+    if (pages_[index]) return pages_[index];
+    QWidget *p = nullptr;
+    switch (index) {
+    case 0: p = new PageContrastes(this); break;
+    case 1: p = new PageChamps(this); break;
+    case 2: p = new PageFechner(this); break;
+    case 3: p = new PageNerf(this); break;
+    case 4: p = new PageActivite(this); break;
+    default: p = new PageNernst(this); break;
+    }
+    pages_[index] = p;
+    onglets_[index]->layout()->addWidget(p);
+    p->show(); // at once, not at the layout's next pass
+    part_du_demarrage(index);
+    return p;
+}
+
+PageChamps *TForm1::page_champs() { return static_cast<PageChamps *>(page(1)); }
+PageFechner *TForm1::page_fechner() { return static_cast<PageFechner *>(page(2)); }
+PageNerf *TForm1::page_nerf() { return static_cast<PageNerf *>(page(3)); }
+PageActivite *TForm1::page_activite() { return static_cast<PageActivite *>(page(4)); }
+PageNernst *TForm1::page_nernst() { return static_cast<PageNernst *>(page(5)); }
 
 void TForm1::charger_images()
 {
     // Each file replaces the built-in picture of its images; the first failure
-    // is reported and the remaining loads are skipped.
+    // is reported and the remaining loads are skipped. The Nernst page, when
+    // not built yet, receives the pictures read here when it is.
     const struct {
         const char *fichier;
         std::initializer_list<const char *> images;
@@ -272,10 +349,15 @@ void TForm1::charger_images()
         {"fl_i_e.bmp", {"Ima_fl_i_e"}},
         {"fl_e_i.bmp", {"ima_fl_e_i"}},
     };
+    images_lues_.clear();
     for (const auto &t : table) {
-        const QString chemin = joindre(rep_depart_, QLatin1String(t.fichier));
-        for (const char *nom : t.images)
-            page_nernst->findChild<ImageWidget *>(QLatin1String(nom))->charger_bmp(chemin);
+        const QImage image = lire_bmp(joindre(rep_depart_, QLatin1String(t.fichier)));
+        for (const char *nom : t.images) {
+            if (page_construite(5))
+                page_nernst()->findChild<ImageWidget *>(QLatin1String(nom))->setPicture(image);
+            else
+                images_lues_.append({nom, image});
+        }
     }
 }
 
@@ -285,12 +367,12 @@ void TForm1::Notebook1Click()
     etape([this, page] {
         if (page == 3) {
             changer_rep(rep_depart_);
-            page_nerf->BitBtn21Click();
+            page_nerf()->BitBtn21Click();
         } else if (page == 4 || page == 1) {
             changer_rep(rep_depart_);
         }
     });
-    if (page == 5) etape([this] { page_nernst->calcul_images(); });
+    if (page == 5) etape([this] { page_nernst()->calcul_images(); });
 }
 
 QString TForm1::choisir(QFileDialog *d)
@@ -307,16 +389,16 @@ void TForm1::Ouvrir1Click()
     const int page = Notebook1->currentIndex();
     if (page == 2) {
         const QString n = choisir(dialogue("OpenDialog1"));
-        if (!n.isEmpty()) page_fechner->lec_fechner(n);
+        if (!n.isEmpty()) page_fechner()->lec_fechner(n);
     } else if (page == 5) {
         const QString n = choisir(dialogue("OpenDialog2"));
-        if (!n.isEmpty()) page_nernst->lec_nernst(n, true);
+        if (!n.isEmpty()) page_nernst()->lec_nernst(n, true);
     } else {
         const QString n = choisir(dialogue("OpenDialog3"));
         if (!n.isEmpty()) {
             // Case-sensitive searches: a name holding both is read both ways, Nernst first.
-            if (n.contains(QLatin1String(".nst")) || n.contains(QLatin1String(".NST"))) page_nernst->lec_nernst(n, true);
-            if (n.contains(QLatin1String(".fch")) || n.contains(QLatin1String(".FCH"))) page_fechner->lec_fechner(n);
+            if (n.contains(QLatin1String(".nst")) || n.contains(QLatin1String(".NST"))) page_nernst()->lec_nernst(n, true);
+            if (n.contains(QLatin1String(".fch")) || n.contains(QLatin1String(".FCH"))) page_fechner()->lec_fechner(n);
         } else if (page == 1 || page == 3 || page == 4) {
             etape([this] { changer_rep(rep_depart_); });
         }
@@ -328,47 +410,71 @@ void TForm1::Sauve1Click()
     const QString page = Notebook1->tabText(Notebook1->currentIndex());
     if (page == QLatin1String("Loi de Fechner")) {
         const QString n = choisir(dialogue("SaveDialog1"));
-        if (!n.isEmpty()) page_fechner->sauver_fechner(n);
+        if (!n.isEmpty()) page_fechner()->sauver_fechner(n);
     } else if (page == QLatin1String("Loi de Nernst")) {
         const QString n = choisir(dialogue("SaveDialog2"));
-        if (!n.isEmpty()) page_nernst->sauver_nernst(n);
+        if (!n.isEmpty()) page_nernst()->sauver_nernst(n);
     }
 }
 
 void TForm1::Quitter1Click() { close(); }
 
-void TForm1::Apropos1Click() { AboutBox->exec(); }
+void TForm1::Apropos1Click() { AboutBox()->exec(); }
+
+TAboutBox *TForm1::AboutBox()
+{
+    if (!about_box_) about_box_ = new TAboutBox(this);
+    return about_box_;
+}
+
+Tmise_couleur *TForm1::mise_couleur()
+{
+    if (!mise_couleur_) mise_couleur_ = new Tmise_couleur(this);
+    return mise_couleur_;
+}
 
 void TForm1::adap_cassybio()
 {
     QStringList lignes;
     if (!::adap_cassybio(rep_depart_, lignes, chemin_cassybio_)) return;
-    // The template's lines are kept in the Fechner page's hidden line buffer.
-    if (auto *memo = page_fechner->findChild<QPlainTextEdit *>(QStringLiteral("Memo_cassybio")))
-        memo->setPlainText(lignes.join(QLatin1Char('\n')));
+    // The template's lines are kept in the Fechner page's hidden line buffer,
+    // or until that page is built.
+    cassybio_lu_ = true;
+    lignes_cassybio_ = lignes;
+    if (page_construite(2))
+        page_fechner()->findChild<QPlainTextEdit *>(QStringLiteral("Memo_cassybio"))
+            ->setPlainText(lignes.join(QLatin1Char('\n')));
 }
 
 void TForm1::FormClose() { nettoyer_csb(); }
 
-QList<Cadre *> TForm1::cadres_de_ligne(int ligne) const
+QList<Cadre *> TForm1::cadres_de_ligne(int ligne)
 {
     // The frames of each line of the colour settings file, in file order.
     switch (ligne) {
     case 1: return {page_contrastes->GroupBox1};
     case 2: return {page_contrastes->GroupBox2};
     case 3: return {page_contrastes->GroupBox6};
-    case 4: return {page_champs->GroupBox4};
-    case 5: return {page_fechner->GroupBox3};
-    case 6: return {page_nerf->GroupBox7, page_nerf->GroupBox11};
-    case 7: return {page_activite->GroupBox8};
-    case 8: return {page_nernst->GroupBox10};
+    case 4: return {page_champs()->GroupBox4};
+    case 5: return {page_fechner()->GroupBox3};
+    case 6: return {page_nerf()->GroupBox7, page_nerf()->GroupBox11};
+    case 7: return {page_activite()->GroupBox8};
+    case 8: return {page_nernst()->GroupBox10};
     default: return {};
     }
 }
 
 void TForm1::lec_couleurs()
 {
+    // The frames of pages not built yet take their colour when they are.
+    couleurs_lues_.clear();
     FichierCouleurs::lire(FichierCouleurs::nom(), [this](int ligne, Couleur c) {
+        bool construite = false;
+        for (int p = 0; p < 6; ++p) construite |= page_construite(p) && FichierCouleurs::lignes_de_page(p).contains(ligne);
+        if (!construite) {
+            couleurs_lues_[ligne] = c;
+            return;
+        }
         for (Cadre *cadre : cadres_de_ligne(ligne)) cadre->set_couleur(c);
     });
 }
@@ -385,10 +491,10 @@ void TForm1::Miseencouleur1Click()
 {
     const QList<int> lignes = FichierCouleurs::lignes_de_page(page_courante());
     if (lignes.isEmpty()) return;
-    mise_couleur->partir_de(cadres_de_ligne(lignes.first()).first()->couleur());
-    if (mise_couleur->exec() != QDialog::Accepted) return;
+    mise_couleur()->partir_de(cadres_de_ligne(lignes.first()).first()->couleur());
+    if (mise_couleur()->exec() != QDialog::Accepted) return;
     for (int ligne : lignes)
-        for (Cadre *cadre : cadres_de_ligne(ligne)) cadre->set_couleur(mise_couleur->couleur_mise);
+        for (Cadre *cadre : cadres_de_ligne(ligne)) cadre->set_couleur(mise_couleur()->couleur_mise);
     etape([this] { sav_couleurs(); });
 }
 
@@ -404,4 +510,8 @@ void TForm1::montrer_page(int index) { Notebook1->setCurrentIndex(index); }
 
 QAction *TForm1::element_menu(const char *nom) const { return findChild<QAction *>(QLatin1String(nom)); }
 
-QImage TForm1::image_blanche() const { return page_fechner->image_blanche(); }
+QImage TForm1::image_blanche() const
+{
+    if (blanc_.isNull()) blanc_ = image_unie(420, 220, BLANC);
+    return blanc_;
+}

@@ -1,7 +1,13 @@
 #pragma once
+#include <QImage>
 #include <QMainWindow>
+#include <QMap>
+#include <QStringList>
 
+#include "common/couleur.h"
 #include "common/hote.h"
+
+#include <array>
 
 class Cadre;
 class PageActivite;
@@ -49,20 +55,25 @@ public:
     QWidget *fenetre() override { return this; }
 
     QTabWidget *Notebook1;
+    // The first page is built with the window. The others are built when first
+    // needed (shown, or reached by a menu, a file or another page) and then run
+    // their part of the start-up sequence: the start stays quick and small.
     PageContrastes *page_contrastes;
-    PageChamps *page_champs;
-    PageFechner *page_fechner;
-    PageNerf *page_nerf;
-    PageActivite *page_activite;
-    PageNernst *page_nernst;
+    PageChamps *page_champs();
+    PageFechner *page_fechner();
+    PageNerf *page_nerf();
+    PageActivite *page_activite();
+    PageNernst *page_nernst();
+    bool page_construite(int index) const { return pages_[index] != nullptr; }
 
     QTimer *Timer_debut;
     // The five file dialogs (OpenDialog1..3, SaveDialog1..2), made on first use.
     QFileDialog *dialogue(const char *nom);
 
     TForm_coul *Form_coul;
-    Tmise_couleur *mise_couleur;
-    TAboutBox *AboutBox;
+    // The two dialogs that only their menu item opens are made on first use.
+    Tmise_couleur *mise_couleur();
+    TAboutBox *AboutBox();
 
 protected:
     void closeEvent(QCloseEvent *e) override;
@@ -74,8 +85,22 @@ private:
     void charger_images(); // start-up step 16
     // Shows a file dialog; the chosen file, or "" when cancelled.
     QString choisir(QFileDialog *d);
-    QList<Cadre *> cadres_de_ligne(int ligne) const; // frames of a colour-file line
+    QList<Cadre *> cadres_de_ligne(int ligne);       // frames of a colour-file line
+    QWidget *page(int index);                        // the page, built if need be
+    void part_du_demarrage(int index);               // the start-up steps of a page built late
     void sav_couleurs();                             // writes couleurs.kmo
     QString rep_depart_;
     QString chemin_cassybio_;
+
+    std::array<QWidget *, 6> pages_{};   // the pages built so far
+    std::array<QWidget *, 6> onglets_{}; // the notebook's tabs, holding them
+    bool demarrage_fait_ = false;
+    // What the start-up sequence read for the pages not yet built.
+    QMap<int, Couleur> couleurs_lues_;             // line of couleurs.kmo → colour
+    bool cassybio_lu_ = false;
+    QStringList lignes_cassybio_;                   // the acquisition template
+    QList<QPair<const char *, QImage>> images_lues_; // Nernst picture → bitmap read
+    mutable QImage blanc_;                          // the white plot the pages share
+    Tmise_couleur *mise_couleur_ = nullptr;
+    TAboutBox *about_box_ = nullptr;
 };

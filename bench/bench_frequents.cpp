@@ -30,7 +30,7 @@ std::unique_ptr<TForm1> fenetre_demarree()
 void Timer_naTimer(benchmark::State &etat)
 {
     auto f = fenetre_demarree();
-    for (auto _ : etat) f->page_nernst->Timer_naTimer();
+    for (auto _ : etat) f->page_nernst()->Timer_naTimer();
 }
 BENCHMARK(Timer_naTimer)->Unit(benchmark::kMicrosecond);
 
@@ -39,7 +39,7 @@ void Timer_courbeTimer(benchmark::State &etat)
     // A live recording: each tick records and plots one step; the table is
     // emptied when full so every tick does the whole work.
     auto f = fenetre_demarree();
-    PageNernst *p = f->page_nernst;
+    PageNernst *p = f->page_nernst();
     for (auto _ : etat) {
         if (p->etat.etape >= Programme::TAILLE) {
             etat.PauseTiming();
@@ -80,7 +80,7 @@ void glisser_electrode(benchmark::State &etat)
 {
     // One mouse move of a held recording electrode, back and forth.
     auto f = fenetre_demarree();
-    PageNerf *p = f->page_nerf;
+    PageNerf *p = f->page_nerf();
     p->Shape_enr2MouseDown(2);
     int x = 0;
     for (auto _ : etat) {
@@ -93,7 +93,7 @@ BENCHMARK(glisser_electrode)->Unit(benchmark::kMicrosecond);
 void Scroll_i_stimChange(benchmark::State &etat)
 {
     auto f = fenetre_demarree();
-    QScrollBar *b = f->page_nerf->Scroll_i_stim;
+    QScrollBar *b = f->page_nerf()->Scroll_i_stim;
     int v = 0;
     for (auto _ : etat) b->setValue(v++ % 2 ? 20 : 30);
 }
@@ -103,8 +103,8 @@ void ajoute_grille(benchmark::State &etat)
 {
     // A mass chosen from the context menu: written, checked and the curve redrawn.
     auto f = fenetre_demarree();
-    f->page_fechner->grilleSelectCell(3, 5);
-    for (auto _ : etat) f->page_fechner->N50g1Click();
+    f->page_fechner()->grilleSelectCell(3, 5);
+    for (auto _ : etat) f->page_fechner()->N50g1Click();
 }
 BENCHMARK(ajoute_grille)->Unit(benchmark::kMicrosecond);
 

@@ -1,3 +1,5 @@
+#include "app/pageactivite.h"
+#include "app/pagechamps.h"
 #include "app/taboutbox.h"
 #include "app/tform1.h"
 #include "colour/tform_coul.h"
@@ -5,7 +7,9 @@
 #include "common/erreures.h"
 #include "common/imagewidget.h"
 #include "common/plateforme.h"
+#include "fechner/pagefechner.h"
 #include "membrane/pagenernst.h"
+#include "nerve/pagenerf.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -19,6 +23,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+#include <functional>
 
 namespace {
 
@@ -38,7 +44,7 @@ struct RepDepart {
 
 QImage image_de(TForm1 &f, const char *nom)
 {
-    return f.page_nernst->findChild<ImageWidget *>(QLatin1String(nom))->picture();
+    return f.page_nernst()->findChild<ImageWidget *>(QLatin1String(nom))->picture();
 }
 
 // Clicks the tab of a page, as the pupil does.
@@ -110,11 +116,16 @@ private Q_SLOTS:
         QVERIFY(f.Timer_debut->isActive());
         QCOMPARE(f.Timer_debut->interval(), 10);
         QVERIFY(f.findChild<TForm_coul *>("Form_coul"));
-        QVERIFY(f.findChild<Tmise_couleur *>("mise_couleur"));
-        QVERIFY(f.findChild<TAboutBox *>("AboutBox"));
+        // The colour and About dialogs are made when their menu item first needs them.
+        QVERIFY(!f.findChild<Tmise_couleur *>("mise_couleur"));
+        QVERIFY(!f.findChild<TAboutBox *>("AboutBox"));
+        Tmise_couleur *m = f.mise_couleur();
+        TAboutBox *b = f.AboutBox();
+        QCOMPARE(f.findChild<Tmise_couleur *>("mise_couleur"), m);
+        QCOMPARE(f.findChild<TAboutBox *>("AboutBox"), b);
         QCOMPARE(f.Form_coul->windowTitle(), QString("Choix couleur"));
-        QCOMPARE(f.mise_couleur->windowTitle(), QString("Mise en couleur"));
-        QCOMPARE(f.AboutBox->windowTitle(), QString("A propos"));
+        QCOMPARE(f.mise_couleur()->windowTitle(), QString("Mise en couleur"));
+        QCOMPARE(f.AboutBox()->windowTitle(), QString("A propos"));
     }
 
     void centrage()
@@ -171,6 +182,7 @@ private Q_SLOTS:
         QFETCH(QRect, place);
         RepDepart r;
         TForm1 f;
+        f.montrer_page(page);
         auto *c = f.Notebook1->widget(page)->findChild<QGroupBox *>(nom);
         QVERIFY(c);
         QCOMPARE(c->title(), titre);
@@ -228,6 +240,7 @@ private Q_SLOTS:
     {
         RepDepart r;
         TForm1 f;
+        f.page_fechner();
         QMenu *m1 = f.findChild<QMenu *>("PopupMenu1");
         QMenu *m2 = f.findChild<QMenu *>("PopupMenu2");
         QVERIFY(m1 && m2);
@@ -261,6 +274,7 @@ private Q_SLOTS:
         QFETCH(bool, actif);
         RepDepart r;
         TForm1 f;
+        f.page_nernst();
         const QList<QTimer *> t = f.findChildren<QTimer *>(nom);
         QCOMPARE(t.size(), 1);
         QCOMPARE(t[0]->interval(), intervalle);
@@ -303,7 +317,7 @@ private Q_SLOTS:
     {
         RepDepart r;
         TForm1 f;
-        TAboutBox *b = f.AboutBox;
+        TAboutBox *b = f.AboutBox();
         QCOMPARE(b->size(), QSize(317, 165));
         const QStringList textes = {"Kalmeno", "Version:1.0"};
         for (const QString &t : textes) {
@@ -336,9 +350,55 @@ private Q_SLOTS:
         QVERIFY(f.findChild<QAction *>("Unecouleur1")->isChecked());
         QVERIFY(!f.findChild<QAction *>("Deuxcouleurs1")->isChecked());
         // The ratios are those of the design sizes.
-        QCOMPARE(f.page_nernst->rapport_k, 18.0 / 21);
-        QCOMPARE(f.page_nernst->rapport_na, 18.0 / 32);
-        QCOMPARE(f.page_nernst->rapport_an, 17.0 / 20);
+        QCOMPARE(f.page_nernst()->rapport_k, 18.0 / 21);
+        QCOMPARE(f.page_nernst()->rapport_na, 18.0 / 32);
+        QCOMPARE(f.page_nernst()->rapport_an, 17.0 / 20);
+    }
+
+    void pages_construites_tard_data()
+    {
+        QTest::addColumn<int>("page");
+        for (int p = 1; p < 6; ++p) QTest::newRow(qPrintable(QString("page %1").arg(p))) << p;
+    }
+    void pages_construites_tard()
+    {
+        // Only the first page is built with the window; a page built after the
+        // start-up sequence, when first shown, looks exactly as one built
+        // before it: its share of the sequence ran, with the colours of
+        // couleurs.kmo and the bitmaps read at start-up.
+        QFETCH(int, page);
+        RepDepart r;
+        ecrire(r.dir.filePath("couleurs.kmo"),
+               "1111\r\n2222\r\n3333\r\n4444444\r\n5555555\r\n6666666\r\n7777777\r\n8888888\r\n");
+        TForm1 tot, tard;
+        QVERIFY(tot.page_construite(0) && tard.page_construite(0));
+        for (int p = 1; p < 6; ++p) QVERIFY(!tard.page_construite(p));
+        for (TForm1 *f : {&tot, &tard}) {
+            f->show();
+            QVERIFY(QTest::qWaitForWindowExposed(f));
+        }
+        // Built while hidden, as every page was before the sequence.
+        const std::function<QWidget *(TForm1 &)> construire[] = {
+            nullptr,
+            [](TForm1 &f) { return static_cast<QWidget *>(f.page_champs()); },
+            [](TForm1 &f) { return static_cast<QWidget *>(f.page_fechner()); },
+            [](TForm1 &f) { return static_cast<QWidget *>(f.page_nerf()); },
+            [](TForm1 &f) { return static_cast<QWidget *>(f.page_activite()); },
+            [](TForm1 &f) { return static_cast<QWidget *>(f.page_nernst()); },
+        };
+        QVERIFY(!construire[page](tot)->isVisible());
+        QVERIFY(tot.page_construite(page));
+        tot.Timer_debutTimer();
+        tard.Timer_debutTimer();
+        QVERIFY(!tard.page_construite(page));
+        QVERIFY(rapports.isEmpty());
+        cliquer_onglet(tot, page);
+        cliquer_onglet(tard, page);
+        QVERIFY(tard.page_construite(page));
+        if (page == 5)
+            for (TForm1 *f : {&tot, &tard}) f->page_nernst()->Timer_kTimer();
+        QCOMPARE(tard.Notebook1->currentWidget()->grab().toImage(), tot.Notebook1->currentWidget()->grab().toImage());
+        QVERIFY(rapports.isEmpty());
     }
 
     void images_data()

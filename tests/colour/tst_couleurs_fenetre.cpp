@@ -41,9 +41,15 @@ struct Dossier {
 struct Fenetre {
     TForm1 f;
     Fenetre() { f.Timer_debut->stop(); }
-    // The colours of the frames in file order, GroupBox11 last.
-    QList<Couleur> cadres() const
+    // The colours of the frames in file order, GroupBox11 last. The pages not
+    // built yet are built here, taking the colours read before.
+    QList<Couleur> cadres()
     {
+        f.page_champs();
+        f.page_fechner();
+        f.page_nerf();
+        f.page_activite();
+        f.page_nernst();
         QList<Couleur> c;
         for (const char *nom : {"GroupBox1", "GroupBox2", "GroupBox6", "GroupBox4", "GroupBox3", "GroupBox7",
                                 "GroupBox8", "GroupBox10", "GroupBox11"})
@@ -54,7 +60,7 @@ struct Fenetre {
     void mettre_en_couleur(int page, const std::function<void(Tmise_couleur *)> &regler)
     {
         f.Notebook1->setCurrentIndex(page);
-        QTimer::singleShot(0, f.mise_couleur, [this, regler] { regler(f.mise_couleur); });
+        QTimer::singleShot(0, f.mise_couleur(), [this, regler] { regler(f.mise_couleur()); });
         f.Miseencouleur1Click();
     }
 };
@@ -151,8 +157,8 @@ private Q_SLOTS:
         // The next start reads both frames of page 3 from line 6.
         Fenetre w;
         w.f.lec_couleurs();
-        QCOMPARE(w.f.page_nerf->GroupBox11->couleur(), couleur_rgb(201, 101, 51));
-        QCOMPARE(w.f.page_nerf->GroupBox7->couleur(), couleur_rgb(201, 101, 51));
+        QCOMPARE(w.f.page_nerf()->GroupBox11->couleur(), couleur_rgb(201, 101, 51));
+        QCOMPARE(w.f.page_nerf()->GroupBox7->couleur(), couleur_rgb(201, 101, 51));
     }
 
     void premiere_fois_sur_le_gris()
@@ -196,7 +202,7 @@ private Q_SLOTS:
             m->scroll_rouge->setValue(0);
             m->OKBtn->click();
         });
-        QCOMPARE(w.f.page_champs->GroupBox4->couleur(), couleur_rgb(255, 1, 1));
+        QCOMPARE(w.f.page_champs()->GroupBox4->couleur(), couleur_rgb(255, 1, 1));
         QVERIFY(rapports.isEmpty());
     }
 };
