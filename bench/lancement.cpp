@@ -1,34 +1,70 @@
 // The program launched as its entry does, measured: prints the wall clock when
 // the start-up sequence has run and the peak memory then. With
 // "--repos SECONDS PAGE" it then shows that page and stays idle, its timers
-// running, and prints the CPU share used over that time.
+// running, and prints the CPU share used over that time. With "--etapes" it
+// also prints when each phase ended (application, window built, first paint,
+// sequence), in ms from the process start.
+#include "app/application.h"
 #include "app/tform1.h"
-#include "assets/icone.h"
 #include "bench/mesure_processus.h"
-#include "common/polices.h"
 #include "common/rapportboite.h"
 
 #include <QApplication>
-#include <QIcon>
-#include <QPixmap>
+#include <QFile>
 #include <QTabWidget>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstring>
+#include <ctime>
+#include <unistd.h>
+
+namespace {
+
+// Milliseconds since the process started (its start time from /proc).
+double depuis_lancement_ms()
+{
+    QFile f(QStringLiteral("/proc/self/stat"));
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray l = f.readAll();
+    const QList<QByteArray> champs = l.mid(l.lastIndexOf(')') + 2).split(' ');
+    const double debut_s = champs.value(19).toDouble() / double(sysconf(_SC_CLK_TCK));
+    timespec t{};
+    clock_gettime(CLOCK_BOOTTIME, &t);
+    return (t.tv_sec + t.tv_nsec / 1e9 - debut_s) * 1000.0;
+}
+
+// Prints the end of the first paint of the window, once.
+class PremierePeinture : public QObject {
+public:
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint && !vue) {
+            vue = true;
+            QTimer::singleShot(0, this, [] { std::printf("etape premiere_peinture %.1f\n", depuis_lancement_ms()); });
+        }
+        return QObject::eventFilter(o, e);
+    }
+    bool vue = false;
+};
+
+} // namespace
 
 int main(int argc, char **argv)
 {
+    const bool etapes = argc > 1 && std::strcmp(argv[1], "--etapes") == 0;
+    if (etapes) std::printf("etape main %.1f\n", depuis_lancement_ms());
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kalmeno"));
-    installer_substitutions();
-    QIcon icone;
-    for (int taille : {16, 32, 48, 64}) icone.addPixmap(QPixmap::fromImage(image_icone(taille)));
-    QApplication::setWindowIcon(icone);
+    if (etapes) std::printf("etape application %.1f\n", depuis_lancement_ms());
+    preparer_application();
 
     TForm1 Form1;
+    if (etapes) std::printf("etape fenetre_construite %.1f\n", depuis_lancement_ms());
+    PremierePeinture peinture;
+    if (etapes) Form1.installEventFilter(&peinture);
     installer_rapport_boite(&Form1);
     Form1.show();
+    if (etapes) std::printf("etape montree %.1f\n", depuis_lancement_ms());
 
     double repos_s = 0;
     int page = 0;
@@ -40,6 +76,7 @@ int main(int argc, char **argv)
     // Runs right after the window's own start-up handler on the same tick.
     QObject::connect(Form1.Timer_debut, &QTimer::timeout, &app, [&] {
         const long long fin = mesure::horloge_ns();
+        if (etapes) std::printf("etape sequence_faite %.1f\n", depuis_lancement_ms());
         QTimer::singleShot(0, &app, [&, fin] {
             mesure::imprimer(fin);
             if (repos_s <= 0) {
