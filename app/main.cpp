@@ -9,8 +9,8 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     preparer_application();
-    // The main window is created first and is the application's main window;
-    // it creates the colour dialogs and the About box.
+    // The main window is the application's main window; it builds the first
+    // page now, the others and its dialogs when they are first needed.
     TForm1 Form1;
     installer_rapport_boite(&Form1);
     Form1.show();
