@@ -10,6 +10,7 @@
 #include "fechner/pagefechner.h"
 #include "membrane/pagenernst.h"
 #include "nerve/pagenerf.h"
+#include "fichiersessai.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -73,13 +74,6 @@ void repondre(const QString &chemin, int *autres = nullptr)
             QMetaObject::invokeMethod(d, "accept");
         }
     });
-}
-
-void ecrire(const QString &chemin, const QByteArray &octets)
-{
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(octets);
 }
 
 const QByteArray programme_deux_etapes =
@@ -368,9 +362,12 @@ private Q_SLOTS:
         // couleurs.kmo and the bitmaps read at start-up.
         QFETCH(int, page);
         RepDepart r;
-        ecrire(r.dir.filePath("couleurs.kmo"),
+        ecrire_tout(r.dir.filePath("couleurs.kmo"),
                "1111\r\n2222\r\n3333\r\n4444444\r\n5555555\r\n6666666\r\n7777777\r\n8888888\r\n");
         TForm1 tot, tard;
+        // The sequence runs once, when the test says.
+        tot.Timer_debut->stop();
+        tard.Timer_debut->stop();
         QVERIFY(tot.page_construite(0) && tard.page_construite(0));
         for (int p = 1; p < 6; ++p) QVERIFY(!tard.page_construite(p));
         for (TForm1 *f : {&tot, &tard}) {
@@ -529,7 +526,7 @@ private Q_SLOTS:
         TForm1 f;
         f.Timer_debutTimer();
         const QString chemin = r.dir.filePath(nom);
-        ecrire(chemin, nom.contains("fch") ? QByteArray("coin\r\n") : programme_deux_etapes);
+        ecrire_tout(chemin, nom.contains("fch") ? QByteArray("coin\r\n") : programme_deux_etapes);
         f.montrer_page(page);
         repondre(chemin);
         f.findChild<QAction *>("Ouvrir1")->trigger();

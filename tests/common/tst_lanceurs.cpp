@@ -1,20 +1,13 @@
 #include "common/erreures.h"
 #include "common/lanceurs.h"
 #include "common/plateforme.h"
+#include "fichiersessai.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-
-void ecrire(const QString &chemin, const QByteArray &octets)
-{
-    QDir().mkpath(QFileInfo(chemin).path());
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(octets);
-}
 
 QByteArray lire(const QString &chemin)
 {
@@ -66,7 +59,7 @@ private Q_SLOTS:
         QTemporaryDir d;
         QByteArray octets(taille, '\0');
         for (int i = 0; i < taille; ++i) octets[i] = char(i * 7);
-        ecrire(d.filePath("a.ppp"), octets);
+        ecrire_tout(d.filePath("a.ppp"), octets);
         QCOMPARE(copier(d.filePath("a.ppp"), d.filePath("b.pif")), blocs);
         QCOMPARE(lire(d.filePath("b.pif")), octets);
     }
@@ -74,7 +67,7 @@ private Q_SLOTS:
     void copie_sans_source()
     {
         QTemporaryDir d;
-        ecrire(d.filePath("b.pif"), "garde");
+        ecrire_tout(d.filePath("b.pif"), "garde");
         QCOMPARE(copier(d.filePath("absent"), d.filePath("b.pif")), QList<qsizetype>{});
         QCOMPARE(lire(d.filePath("b.pif")), QByteArray("garde"));
     }
@@ -83,8 +76,8 @@ private Q_SLOTS:
     {
         // A link in place of the target is replaced; the file it points to is untouched.
         QTemporaryDir d;
-        ecrire(d.filePath("a.ppp"), "nouveau");
-        ecrire(d.filePath("precieux"), "intact");
+        ecrire_tout(d.filePath("a.ppp"), "nouveau");
+        ecrire_tout(d.filePath("precieux"), "intact");
         QVERIFY(QFile::link(d.filePath("precieux"), d.filePath("b.pif")));
         copier(d.filePath("a.ppp"), d.filePath("b.pif"));
         QCOMPARE(lire(d.filePath("precieux")), QByteArray("intact"));
@@ -108,8 +101,8 @@ private Q_SLOTS:
         QFETCH(QByteArray, modele);
         QFETCH(int, ligne_adaptee);
         QTemporaryDir depart;
-        ecrire(depart.filePath("cassybio/cassybio.sav"), modele);
-        ecrire(depart.filePath("CASSYBIO/cassybio.ppp"), QByteArray(20000, 'p'));
+        ecrire_tout(depart.filePath("cassybio/cassybio.sav"), modele);
+        ecrire_tout(depart.filePath("CASSYBIO/cassybio.ppp"), QByteArray(20000, 'p'));
         QStringList lignes;
         QString chemin;
         QVERIFY(adap_cassybio(depart.path(), lignes, chemin));
@@ -146,8 +139,8 @@ private Q_SLOTS:
     {
         // The private folder cannot be made: the report names the batch file.
         QTemporaryDir depart;
-        ecrire(depart.filePath("cassybio/cassybio.sav"), "a\r\nSET CHEM_CAS=\r\n");
-        ecrire(csb_parent->filePath("bloque"), "un fichier, pas un dossier");
+        ecrire_tout(depart.filePath("cassybio/cassybio.sav"), "a\r\nSET CHEM_CAS=\r\n");
+        ecrire_tout(csb_parent->filePath("bloque"), "un fichier, pas un dossier");
         definir_dossier_csb(csb_parent->filePath("bloque/csb"));
         QStringList lignes;
         QString chemin;
@@ -175,7 +168,7 @@ private Q_SLOTS:
 
         QTemporaryDir travail(QDir::tempPath() + "/d & \"x\" XXXXXX");
         QDir::setCurrent(travail.path());
-        ecrire(pif_csb(), "#!/bin/sh\n");
+        ecrire_tout(pif_csb(), "#!/bin/sh\n");
         voir_enregistrement(pif_csb(), enregistrement);
         QCOMPARE(lances.size(), 1);
         // "c:\csb\cassybio.pif " followed by the working directory and the recording.
@@ -200,7 +193,7 @@ private Q_SLOTS:
         QDir::setCurrent(travail.path());
         lancer_compagnon(dossier, programme);
         QVERIFY(lances.isEmpty());
-        ecrire(travail.filePath(dossier + "/" + programme), "#!/bin/sh\n");
+        ecrire_tout(travail.filePath(dossier + "/" + programme), "#!/bin/sh\n");
         lancer_compagnon(dossier, programme);
         QCOMPARE(lances.size(), 1);
         QCOMPARE(lances[0].programme, programme);
@@ -218,10 +211,10 @@ private Q_SLOTS:
     {
         QFETCH(bool, avec_lanceur);
         QTemporaryDir ailleurs;
-        ecrire(ailleurs.filePath("precieux"), "intact");
+        ecrire_tout(ailleurs.filePath("precieux"), "intact");
         QDir().mkpath(dossier_csb());
-        ecrire(dossier_csb() + "/cassybio.bat", "x");
-        if (avec_lanceur) ecrire(pif_csb(), "x");
+        ecrire_tout(dossier_csb() + "/cassybio.bat", "x");
+        if (avec_lanceur) ecrire_tout(pif_csb(), "x");
         QVERIFY(QFile::link(ailleurs.filePath("precieux"), dossier_csb() + "/lien"));
         nettoyer_csb();
         QCOMPARE(QFile::exists(dossier_csb() + "/cassybio.bat"), !avec_lanceur);
@@ -238,8 +231,8 @@ private Q_SLOTS:
     void nettoyage_complet()
     {
         QDir().mkpath(dossier_csb());
-        ecrire(dossier_csb() + "/cassybio.bat", "x");
-        ecrire(pif_csb(), "x");
+        ecrire_tout(dossier_csb() + "/cassybio.bat", "x");
+        ecrire_tout(pif_csb(), "x");
         nettoyer_csb();
         QVERIFY(!QFile::exists(dossier_csb()));
     }

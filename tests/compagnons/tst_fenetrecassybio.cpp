@@ -2,6 +2,7 @@
 #include "compagnons/cassybio/fenetrecassybio.h"
 #include "compagnons/commun/formatexw.h"
 #include "compagnons/commun/vuetraces.h"
+#include "fichiersessai.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -10,14 +11,6 @@
 #include <QtTest>
 
 namespace {
-
-void ecrire(const QString &chemin, const QByteArray &octets)
-{
-    QDir().mkpath(QFileInfo(chemin).path());
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(octets);
-}
 
 } // namespace
 
@@ -40,7 +33,7 @@ private Q_SLOTS:
         ModeleNerf nerf;
         nerf.lec_fic_ess0(qEnvironmentVariable("KALMENO_RUN_DIR") + "/ess0.nst");
         const Enregistrement e = FabriqueEnregistrements(nerf).recrutement();
-        ecrire(d.path() + "/" + dossier + "/cassybio/electro/&recr~A.exw", FormatExw::ecrire(e));
+        ecrire_tout(d.path() + "/" + dossier + "/cassybio/electro/&recr~A.exw", FormatExw::ecrire(e));
         FenetreCassybio f;
         QCOMPARE(f.ouvrir(d.path() + demande), QString());
         QCOMPARE(f.titre->text(), e.titre);
@@ -69,8 +62,8 @@ private Q_SLOTS:
         QFETCH(QByteArray, contenu);
         QFETCH(QString, erreur);
         QTemporaryDir d;
-        ecrire(d.filePath("bon.exw"), "EXW\t1\r\ntitre\tBon\r\nperiode_ms\t1\r\nvoie\tA\tV\r\nessai\tx\r\n1\r\n2\r\n");
-        ecrire(d.filePath("mauvais.exw"), contenu);
+        ecrire_tout(d.filePath("bon.exw"), "EXW\t1\r\ntitre\tBon\r\nperiode_ms\t1\r\nvoie\tA\tV\r\nessai\tx\r\n1\r\n2\r\n");
+        ecrire_tout(d.filePath("mauvais.exw"), contenu);
         FenetreCassybio f;
         QCOMPARE(f.ouvrir(d.filePath("bon.exw")), QString());
         QVERIFY(f.ouvrir(d.filePath("mauvais.exw")).startsWith(erreur));

@@ -1,6 +1,7 @@
 #include "fechner/fichierfechner.h"
 #include "fechner/grillefechner.h"
 #include "common/erreures.h"
+#include "fichiersessai.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -25,19 +26,6 @@ QList<QByteArray> lignes_de(const QByteArray &octets)
     if (!l.isEmpty() && l.last().isEmpty()) l.removeLast();
     for (QByteArray &x : l) x.chop(1); // the CR before each LF
     return l;
-}
-
-QByteArray lire_tout(const QString &chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
-}
-
-void ecrire_tout(const QString &chemin, const QByteArray &octets)
-{
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(octets);
 }
 
 // A grid with a text in every cell, twelfth values included.

@@ -5,6 +5,7 @@
 #include "common/erreures.h"
 #include "common/imagewidget.h"
 #include "tests/hoteessai.h"
+#include "fichiersessai.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -25,19 +26,6 @@ namespace {
 Couleur pixel(const QImage &image, int x, int y)
 {
     return depuis_pixel(reinterpret_cast<const uint32_t *>(image.constScanLine(y))[x]);
-}
-
-QByteArray lire_tout(const QString &chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
-}
-
-void ecrire_tout(const QString &chemin, const QByteArray &octets)
-{
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(octets);
 }
 
 // The file of a grid just after start-up, line by line from the list of headings.
