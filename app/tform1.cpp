@@ -231,79 +231,73 @@ void TForm1::showEvent(QShowEvent *e)
 
 void TForm1::Timer_debutTimer()
 {
-    // The steps of the pages not built yet are kept for their building
-    // (part_du_demarrage), what they read from files being read now.
+    // The steps of the pages other than the first run for the pages built so
+    // far; a page built later runs them then (part_du_demarrage), with what
+    // the steps 3, 12 and 16 read for it now.
     Timer_debut->stop();                                          // 1
     semer_horloge();                                              // 2
     etape([this] { lec_couleurs(); });                           // 3
     etape([this] { page_contrastes->raz_compteur_voir(); });      // 4
-    if (page_construite(2)) etape([this] { page_fechner()->ecrire_entetes(); }); // 5
     etape([this] { page_contrastes->init_cases_coul(); });        // 6
     etape([this] {                                                // 7
         page_contrastes->Scroll_bleuChange();
         page_contrastes->Scroll_bleu2Change();
         page_contrastes->Scroll_bleu3Change();
     });
-    if (page_construite(5))
-        etape([this] {                                            // 8
-            page_nernst()->Scroll_gkChange();
-            page_nernst()->Scroll_gnaChange();
-        });
     etape([this] { page_contrastes->cacher_complementaire(); }); // 9
     etape([this] {                                                // 10
         page_contrastes->Unecouleur1Click();
         element_menu("Unecouleur1")->setChecked(true);
     });
-    if (page_construite(2)) etape([this] { page_fechner()->BitBtn3Click(); }); // 11
+    for (int p = 1; p < 6; ++p)                                   // 5, 8, 11, 13-15
+        if (page_construite(p)) etapes_de_page(p);
     etape([this] { adap_cassybio(); });                          // 12
-    if (page_construite(5)) {
-        etape([this] { page_nernst()->enregistrer_rapports(); });   // 13
-        etape([this] { page_nernst()->concentrations_depart(); });  // 14
-        etape([this] {                                              // 15
-            page_nernst()->calcul_images();
-            page_nernst()->grad_nernst();
-        });
-    }
-    if (page_construite(3)) etape([this] { page_nerf()->affich_grad(); }); // 15
     etape([this] { charger_images(); });                          // 16
     demarrage_fait_ = true;
+}
+
+void TForm1::etapes_de_page(int index)
+{
+    // The steps of the start-up sequence that concern one page, in their
+    // order; the pages do not depend on one another.
+    if (index == 2) {
+        PageFechner *p = page_fechner();
+        etape([p] { p->ecrire_entetes(); });                       // 5
+        etape([p] { p->BitBtn3Click(); });                         // 11
+    } else if (index == 3) {
+        PageNerf *p = page_nerf();
+        etape([p] { p->affich_grad(); });                          // 15
+    } else if (index == 5) {
+        PageNernst *n = page_nernst();
+        etape([n] {                                                // 8
+            n->Scroll_gkChange();
+            n->Scroll_gnaChange();
+        });
+        etape([n] { n->enregistrer_rapports(); });                 // 13
+        etape([n] { n->concentrations_depart(); });                // 14
+        etape([n] {                                                // 15
+            n->calcul_images();
+            n->grad_nernst();
+        });
+    }
 }
 
 void TForm1::part_du_demarrage(int index)
 {
     // A page built late receives what the start-up read for it (colours, the
     // acquisition template, bitmaps) and, once the sequence has run, runs its
-    // steps of it, in their order.
+    // steps of it.
     for (auto i = couleurs_lues_.cbegin(); i != couleurs_lues_.cend(); ++i)
         if (FichierCouleurs::lignes_de_page(index).contains(i.key()))
             for (Cadre *cadre : cadres_de_ligne(i.key())) cadre->set_couleur(i.value());
-    if (index == 2) {
-        PageFechner *p = page_fechner();
-        if (demarrage_fait_) {
-            etape([p] { p->ecrire_entetes(); });                   // 5
-            etape([p] { p->BitBtn3Click(); });                     // 11
-        }
-        if (cassybio_lu_)                                          // 12
-            p->findChild<QPlainTextEdit *>(QStringLiteral("Memo_cassybio"))
-                ->setPlainText(lignes_cassybio_.join(QLatin1Char('\n')));
-    } else if (index == 3) {
-        if (demarrage_fait_) etape([this] { page_nerf()->affich_grad(); }); // 15
-    } else if (index == 5) {
+    if (demarrage_fait_) etapes_de_page(index);
+    if (index == 2 && cassybio_lu_)                                // 12
+        page_fechner()->findChild<QPlainTextEdit *>(QStringLiteral("Memo_cassybio"))
+            ->setPlainText(lignes_cassybio_.join(QLatin1Char('\n')));
+    if (index == 5) {
         PageNernst *n = page_nernst();
-        if (demarrage_fait_) {
-            etape([n] {                                            // 8
-                n->Scroll_gkChange();
-                n->Scroll_gnaChange();
-            });
-            etape([n] { n->enregistrer_rapports(); });             // 13
-            etape([n] { n->concentrations_depart(); });            // 14
-            etape([n] {                                            // 15
-                n->calcul_images();
-                n->grad_nernst();
-            });
-            // Its two 100 ms timers would have ticked by now.
-            n->Timer_kTimer();
-        }
+        // Its two 100 ms timers would have ticked by now.
+        if (demarrage_fait_) n->Timer_kTimer();
         for (const auto &[nom, image] : images_lues_)              // 16
             n->findChild<ImageWidget *>(QLatin1String(nom))->setPicture(image);
     }
@@ -469,13 +463,10 @@ void TForm1::lec_couleurs()
     // The frames of pages not built yet take their colour when they are.
     couleurs_lues_.clear();
     FichierCouleurs::lire(FichierCouleurs::nom(), [this](int ligne, Couleur c) {
-        bool construite = false;
-        for (int p = 0; p < 6; ++p) construite |= page_construite(p) && FichierCouleurs::lignes_de_page(p).contains(ligne);
-        if (!construite) {
-            couleurs_lues_[ligne] = c;
-            return;
-        }
-        for (Cadre *cadre : cadres_de_ligne(ligne)) cadre->set_couleur(c);
+        couleurs_lues_[ligne] = c;
+        for (int p = 0; p < 6; ++p)
+            if (page_construite(p) && FichierCouleurs::lignes_de_page(p).contains(ligne))
+                for (Cadre *cadre : cadres_de_ligne(ligne)) cadre->set_couleur(c);
     });
 }
 

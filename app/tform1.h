@@ -87,7 +87,8 @@ private:
     QString choisir(QFileDialog *d);
     QList<Cadre *> cadres_de_ligne(int ligne);       // frames of a colour-file line
     QWidget *page(int index);                        // the page, built if need be
-    void part_du_demarrage(int index);               // the start-up steps of a page built late
+    void etapes_de_page(int index);                  // the start-up steps that concern one page
+    void part_du_demarrage(int index);               // what a page built late receives of the start-up
     void sav_couleurs();                             // writes couleurs.kmo
     QString rep_depart_;
     QString chemin_cassybio_;
