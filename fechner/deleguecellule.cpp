@@ -52,6 +52,12 @@ bool DelegueCellule::eventFilter(QObject *objet, QEvent *evenement)
             QCoreApplication::sendEvent(vue_, touche);
             return true;
         }
+        // Tab leaves the cell the way the grid's own Tab does, so the grid
+        // hears the key whether or not an editor was open.
+        if (e && (k == Qt::Key_Tab || k == Qt::Key_Backtab)) {
+            QCoreApplication::sendEvent(vue_, touche);
+            return true;
+        }
     }
     return QStyledItemDelegate::eventFilter(objet, evenement);
 }

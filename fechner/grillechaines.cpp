@@ -112,6 +112,24 @@ bool GrilleChaines::viewportEvent(QEvent *e)
     return QTableWidget::viewportEvent(e);
 }
 
+void GrilleChaines::mousePressEvent(QMouseEvent *e)
+{
+    appui_ = e->button() == Qt::LeftButton ? QPersistentModelIndex(indexAt(e->position().toPoint()))
+                                           : QPersistentModelIndex();
+    QTableWidget::mousePressEvent(e);
+}
+
+void GrilleChaines::mouseReleaseEvent(QMouseEvent *e)
+{
+    // The view reports no click when the press opened the new cell's editor;
+    // the pupil clicked all the same.
+    const QModelIndex relache = indexAt(e->position().toPoint());
+    const bool clic = e->button() == Qt::LeftButton && relache.isValid() && relache == appui_;
+    appui_ = QPersistentModelIndex();
+    QTableWidget::mouseReleaseEvent(e);
+    if (clic) Q_EMIT clicCellule();
+}
+
 void GrilleChaines::keyPressEvent(QKeyEvent *e)
 {
     const int touche = e->key();

@@ -8,7 +8,9 @@
 //
 // Right mouse presses never move the current cell, so that a context menu
 // acts on the cell selected last. Keys reach `toucheTraitee` once the grid has
-// processed them (moved its current cell).
+// processed them (moved its current cell); Tab and Backtab too, from the grid
+// or from a cell's editor. A left click in a cell reaches `clicCellule` once
+// the grid has made that cell current, also when the move opened its editor.
 class GrilleChaines : public QTableWidget {
     Q_OBJECT
 public:
@@ -26,9 +28,12 @@ Q_SIGNALS:
     // The pupil made (colonne, ligne) the current cell, by mouse or keyboard.
     void selectionCellule(int colonne, int ligne);
     void toucheTraitee(int touche);
+    void clicCellule();
 
 protected:
     bool viewportEvent(QEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
     bool eventFilter(QObject *objet, QEvent *evenement) override;
 
@@ -36,4 +41,5 @@ private:
     void recopier_entete(int colonne, int ligne);
     QWidget *coin_ = nullptr;
     bool placement_ = false;
+    QPersistentModelIndex appui_;
 };

@@ -127,7 +127,7 @@ PageFechner::PageFechner(HotePage *hote, QWidget *parent) : QWidget(parent), hot
     connect(grille, &QTableWidget::itemChanged, this,
             [this](QTableWidgetItem *i) { donnees_.ecrire(i->column(), i->row(), i->text()); });
     connect(grille, &GrilleChaines::selectionCellule, this, &PageFechner::grilleSelectCell);
-    connect(grille, &QTableWidget::cellClicked, this, [this] { grilleClick(); });
+    connect(grille, &GrilleChaines::clicCellule, this, &PageFechner::grilleClick);
     connect(grille, &GrilleChaines::toucheTraitee, this, &PageFechner::grilleKeyDown);
     connect(grille, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &p) { menu_grille_->exec(grille->viewport()->mapToGlobal(p)); });
@@ -211,8 +211,11 @@ void PageFechner::grilleClick() { BitBtn3Click(); }
 void PageFechner::grilleKeyDown(int touche)
 {
     // Called once the grid has moved its current cell and the cell left has
-    // been checked, so the curve shows the checked texts.
+    // been checked, so the curve shows the checked texts. Tab leaves a cell
+    // as an arrow does.
     switch (touche) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Left:

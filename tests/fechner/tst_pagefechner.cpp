@@ -268,6 +268,63 @@ private Q_SLOTS:
         QCOMPARE(page->donnees().ligne_courante(), 3);
     }
 
+    void quitter_une_cellule_data()
+    {
+        QTest::addColumn<QString>("geste");
+        QTest::addColumn<Couleur>("point");
+        // Every way a pupil leaves a cell: the curve then shows the checked
+        // text, "O" (green). Enter redraws without leaving: "o" is still
+        // unchecked, and only "O" is green.
+        QTest::newRow("click another cell, editor open") << "clic" << VERT;
+        QTest::newRow("click another cell, editor closed") << "echap+clic" << VERT;
+        QTest::newRow("click a cell of another row") << "clic ligne" << VERT;
+        QTest::newRow("tab") << "tab" << VERT;
+        QTest::newRow("shift+tab") << "maj+tab" << VERT;
+        QTest::newRow("enter") << "entree" << ROUGE;
+        QTest::newRow("down arrow") << "bas" << VERT;
+        QTest::newRow("right arrow") << "droite" << VERT;
+        QTest::newRow("outcome menu") << "menu" << VERT;
+    }
+    void quitter_une_cellule()
+    {
+        QFETCH(QString, geste);
+        QFETCH(Couleur, point);
+        // 10 g on the 0 g row, in the grid but not yet drawn.
+        page->grille->item(1, 1)->setText(QStringLiteral("10"));
+        cliquer(1, 2);
+        taper(QStringLiteral("o"));
+        if (geste == QLatin1String("clic")) {
+            cliquer(3, 2);
+        } else if (geste == QLatin1String("echap+clic")) {
+            touche(Qt::Key_Escape);
+            QCOMPARE(QApplication::focusWidget(), page->grille);
+            cliquer(3, 2);
+        } else if (geste == QLatin1String("clic ligne")) {
+            cliquer(4, 7);
+        } else if (geste == QLatin1String("tab")) {
+            touche(Qt::Key_Tab);
+            QCOMPARE(page->grille->currentColumn(), 2);
+        } else if (geste == QLatin1String("maj+tab")) {
+            cliquer(3, 2);
+            taper(QStringLiteral("n"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            QCOMPARE(page->grille->currentColumn(), 2);
+            QCOMPARE(cellule(3, 2), QStringLiteral("N"));
+        } else if (geste == QLatin1String("entree")) {
+            touche(Qt::Key_Return);
+        } else if (geste == QLatin1String("bas")) {
+            touche(Qt::Key_Down);
+        } else if (geste == QLatin1String("droite")) {
+            touche(Qt::Key_Right);
+        } else if (geste == QLatin1String("menu")) {
+            QContextMenuEvent e(QContextMenuEvent::Mouse, centre(6, 8));
+            choisir_dans_menu([&] { QApplication::sendEvent(page->grille->viewport(), &e); }, "testrussi1");
+        }
+        if (geste != QLatin1String("entree") && geste != QLatin1String("menu"))
+            QCOMPARE(cellule(1, 2), QStringLiteral("O"));
+        QCOMPARE(pixel(page->Ima_courbe->picture(), 27, 176), point);
+    }
+
     void touches_data()
     {
         QTest::addColumn<int>("touche");
@@ -279,7 +336,9 @@ private Q_SLOTS:
         QTest::newRow("right") << int(Qt::Key_Right) << true;
         QTest::newRow("down") << int(Qt::Key_Down) << true;
         QTest::newRow("a letter") << int(Qt::Key_A) << false;
-        QTest::newRow("tab") << int(Qt::Key_Tab) << false;
+        QTest::newRow("tab") << int(Qt::Key_Tab) << true;
+        QTest::newRow("backtab") << int(Qt::Key_Backtab) << true;
+        QTest::newRow("escape") << int(Qt::Key_Escape) << false;
     }
     void touches()
     {
