@@ -2,6 +2,7 @@
 #include "assets/icone.h"
 #include "common/polices.h"
 #include "common/stylekalmeno.h"
+#include "common/traduction.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -10,6 +11,7 @@
 void preparer_application()
 {
     QApplication::setApplicationName(QStringLiteral("Kalmeno"));
+    installer_francais();
     installer_substitutions();
     QApplication::setStyle(new StyleKalmeno);
     // Dialogs, menus and message boxes in the pages' basic font (MS Sans Serif

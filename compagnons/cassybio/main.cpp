@@ -2,12 +2,14 @@
 // launcher. Its one argument is the recording's path, taken as it is: blanks,
 // "&" and quotes are part of the name.
 #include "compagnons/cassybio/fenetrecassybio.h"
+#include "common/traduction.h"
 
 #include <QApplication>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    installer_francais();
     FenetreCassybio f;
     f.resize(1010, 700);
     f.showMaximized();

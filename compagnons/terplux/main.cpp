@@ -1,11 +1,13 @@
 // terplux: lateral inhibition in the retina, a companion program of Kalmeno.
 #include "compagnons/terplux/fenetreterplux.h"
+#include "common/traduction.h"
 
 #include <QApplication>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    installer_francais();
     FenetreTerplux f;
     f.resize(1010, 700);
     f.showMaximized();
