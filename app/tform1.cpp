@@ -23,8 +23,10 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTabBar>
@@ -100,7 +102,9 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
         if (index >= 0) page(index);
     });
     // A click on the tab strip selects the page, then runs the entry steps,
-    // also when the page clicked is already showing.
+    // also when the page clicked is already showing. Only the left button
+    // clicks a tab: the others are kept from the strip.
+    Notebook1->tabBar()->installEventFilter(this);
     connect(Notebook1->tabBar(), &QTabBar::tabBarClicked, this, [this](int index) {
         if (index >= 0) Notebook1->setCurrentIndex(index);
         Notebook1Click();
@@ -372,8 +376,13 @@ void TForm1::Notebook1Click()
 QString TForm1::choisir(QFileDialog *d)
 {
     // The dialog's name filter lists the files the name box's wildcard would,
-    // so the box is left empty for the pupil's own name.
-    d->selectFile(QString());
+    // so the box is left empty for the pupil's own name, every time: the last
+    // name would make Enter overwrite the previous group's file. The dialog
+    // keeps the last name however asked (an empty selection is ignored), so
+    // the box itself is cleared.
+    if (auto *nom = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))) nom->clear();
+    // The last filter lists every kind the dialog reads ("Les deux" where there are several).
+    d->selectNameFilter(d->nameFilters().constLast());
     if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return {};
     return d->selectedFiles().constFirst();
 }
@@ -487,6 +496,17 @@ void TForm1::Miseencouleur1Click()
     for (int ligne : lignes)
         for (Cadre *cadre : cadres_de_ligne(ligne)) cadre->set_couleur(mise_couleur()->couleur_mise);
     etape([this] { sav_couleurs(); });
+}
+
+bool TForm1::eventFilter(QObject *objet, QEvent *evenement)
+{
+    if (objet == Notebook1->tabBar()) {
+        const QEvent::Type t = evenement->type();
+        if ((t == QEvent::MouseButtonPress || t == QEvent::MouseButtonDblClick) &&
+            static_cast<QMouseEvent *>(evenement)->button() != Qt::LeftButton)
+            return true;
+    }
+    return QMainWindow::eventFilter(objet, evenement);
 }
 
 void TForm1::closeEvent(QCloseEvent *e)

@@ -78,6 +78,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *e) override;
     void showEvent(QShowEvent *e) override;
+    bool eventFilter(QObject *objet, QEvent *evenement) override;
 
 private:
     void creer_menus();

@@ -7,6 +7,7 @@
 #include "common/erreures.h"
 #include "common/imagewidget.h"
 #include "common/plateforme.h"
+#include "common/traduction.h"
 #include "fechner/pagefechner.h"
 #include "membrane/pagenernst.h"
 #include "nerve/pagenerf.h"
@@ -14,10 +15,13 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -74,6 +78,31 @@ void repondre(const QString &chemin, int *autres = nullptr)
             QMetaObject::invokeMethod(d, "accept");
         }
     });
+}
+
+// Runs `etapes` in turn, each on the next modal window that comes up
+// (a file dialog, then its question, ...), while the caller's action runs.
+void sur_fenetres_modales(QList<std::function<void(QWidget *)>> etapes)
+{
+    auto *minuterie = new QTimer;
+    auto vue = std::make_shared<QWidget *>(nullptr);
+    QObject::connect(minuterie, &QTimer::timeout, minuterie, [minuterie, etapes, vue]() mutable {
+        QWidget *m = QApplication::activeModalWidget();
+        if (!m || m == *vue) return;
+        *vue = m;
+        const auto etape = etapes.takeFirst();
+        if (etapes.isEmpty()) minuterie->deleteLater();
+        etape(m);
+    });
+    minuterie->start(20);
+}
+
+QStringList textes_des_boutons(QWidget *w)
+{
+    QStringList t;
+    for (auto *b : w->findChildren<QAbstractButton *>())
+        if (b->isVisible()) t << b->text().remove(QLatin1Char('&'));
+    return t;
 }
 
 const QByteArray programme_deux_etapes =
@@ -591,6 +620,134 @@ private Q_SLOTS:
             QVERIFY(lu.open(QIODevice::ReadOnly));
             QCOMPARE(lu.readAll().count("\r\n"), 612);
         }
+    }
+
+    void clic_sur_onglet_data()
+    {
+        QTest::addColumn<int>("bouton");
+        QTest::addColumn<bool>("change");
+        QTest::newRow("left button") << int(Qt::LeftButton) << true;
+        QTest::newRow("right button") << int(Qt::RightButton) << false;
+        QTest::newRow("middle button") << int(Qt::MiddleButton) << false;
+    }
+    void clic_sur_onglet()
+    {
+        // Only the left button changes the page and runs its entry steps.
+        QFETCH(int, bouton);
+        QFETCH(bool, change);
+        RepDepart r;
+        TForm1 f;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.Timer_debutTimer();
+        QDir::setCurrent(QDir::tempPath());
+        QTabBar *barre = f.Notebook1->tabBar();
+        QTest::mouseClick(barre, Qt::MouseButton(bouton), {}, barre->tabRect(3).center());
+        QCOMPARE(f.Notebook1->currentIndex(), change ? 3 : 0);
+        QCOMPARE(QDir::current().canonicalPath(), QDir(change ? r.dir.path() : QDir::tempPath()).canonicalPath());
+        QCOMPARE(f.page_construite(3), change);
+    }
+
+    void dialogues_en_francais()
+    {
+        // The toolkit's own texts come from its French translations.
+        QVERIFY(installer_francais());
+        RepDepart r;
+        TForm1 f;
+        f.Timer_debutTimer();
+        f.montrer_page(2);
+        ecrire_tout(r.dir.filePath("groupe1.fch"), "ancien\r\n");
+        QStringList dialogue, question, boutons_question;
+        sur_fenetres_modales({
+            [&](QWidget *m) {
+                for (auto *l : m->findChildren<QLabel *>())
+                    if (l->isVisible()) dialogue << l->text();
+                dialogue << textes_des_boutons(m);
+                m->findChild<QLineEdit *>("fileNameEdit")->setText(QStringLiteral("groupe1.fch"));
+                QMetaObject::invokeMethod(m, "accept", Qt::QueuedConnection);
+            },
+            [&](QWidget *m) {
+                auto *b = qobject_cast<QMessageBox *>(m);
+                QVERIFY(b);
+                question << b->text();
+                boutons_question = textes_des_boutons(b);
+                b->button(QMessageBox::No)->click();
+            },
+            [&](QWidget *m) { qobject_cast<QDialog *>(m)->reject(); },
+        });
+        f.findChild<QAction *>("Sauve1")->trigger();
+        const QString tout = dialogue.join(QLatin1Char('|'));
+        QVERIFY2(tout.contains(QStringLiteral("Voir dans")), qPrintable(tout));
+        QVERIFY2(tout.contains(QStringLiteral("Nom de fichier")), qPrintable(tout));
+        QVERIFY2(tout.contains(QStringLiteral("Annuler")), qPrintable(tout));
+        QVERIFY2(!tout.contains(QStringLiteral("Cancel")) && !tout.contains(QStringLiteral("File name")),
+                 qPrintable(tout));
+        QCOMPARE(question.size(), 1);
+        QVERIFY2(question.constFirst().contains(QStringLiteral("existe déjà")), qPrintable(question.constFirst()));
+        QCOMPARE(boutons_question, QStringList({"Oui", "Non"}));
+        // Answered "Non", then cancelled: the old file is untouched.
+        QCOMPARE(lire_tout(r.dir.filePath("groupe1.fch")), QByteArray("ancien\r\n"));
+    }
+
+    void nom_vide_a_chaque_ouverture_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("action");
+        QTest::newRow("save on Fechner") << 2 << "Sauve1";
+        QTest::newRow("open on Nernst") << 5 << "Ouvrir1";
+        QTest::newRow("open on page 0") << 0 << "Ouvrir1";
+    }
+    void nom_vide_a_chaque_ouverture()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, action);
+        RepDepart r;
+        TForm1 f;
+        f.Timer_debutTimer();
+        f.montrer_page(page);
+        const QString chemin = r.dir.filePath(page == 2 ? "groupe1.fch" : "groupe1.nst");
+        ecrire_tout(chemin, page == 2 ? QByteArray("coin\r\n") : programme_deux_etapes);
+        QStringList noms;
+        for (int fois = 0; fois < 2; ++fois) {
+            QList<std::function<void(QWidget *)>> etapes = {[&](QWidget *m) {
+                auto *d = qobject_cast<QFileDialog *>(m);
+                QVERIFY(d);
+                noms << d->findChild<QLineEdit *>("fileNameEdit")->text();
+                d->findChild<QLineEdit *>("fileNameEdit")->setText(chemin);
+                QMetaObject::invokeMethod(d, "accept", Qt::QueuedConnection);
+            }};
+            // The question before replacing the file: yes.
+            if (action == QLatin1String("Sauve1"))
+                etapes << [](QWidget *m) { qobject_cast<QMessageBox *>(m)->button(QMessageBox::Yes)->click(); };
+            sur_fenetres_modales(etapes);
+            f.findChild<QAction *>(action)->trigger();
+            f.montrer_page(page);
+            QTest::qWait(50);
+        }
+        QCOMPARE(noms, QStringList({QString(), QString()}));
+    }
+
+    void ouverture_liste_les_deux()
+    {
+        // The Open dialog of the other pages lists both kinds each time it opens,
+        // whatever kind the pupil chose the time before.
+        RepDepart r;
+        TForm1 f;
+        f.Timer_debutTimer();
+        QStringList filtres;
+        for (int fois = 0; fois < 2; ++fois) {
+            sur_fenetres_modales({[&](QWidget *m) {
+                auto *d = qobject_cast<QFileDialog *>(m);
+                QVERIFY(d);
+                filtres << d->selectedNameFilter();
+                d->selectNameFilter(QStringLiteral("Nernst (*.nst)"));
+                d->reject();
+            }});
+            f.findChild<QAction *>("Ouvrir1")->trigger();
+        }
+        QCOMPARE(filtres, QStringList({"Les deux (*.nst *.fch)", "Les deux (*.nst *.fch)"}));
+        QCOMPARE(f.dialogue("OpenDialog3")->nameFilters(),
+                 QStringList({"Nernst (*.nst)", "Fechner (*.fch)", "Les deux (*.nst *.fch)"}));
     }
 
     void quitter_data()
