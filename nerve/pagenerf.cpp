@@ -278,6 +278,8 @@ void PageNerf::creer_simulateur()
     // Small marks, so that both captions fit their narrow columns.
     Radio_nerf->setStyleSheet(
         QStringLiteral("QRadioButton { spacing: 2px; } QRadioButton::indicator { width: 9px; height: 9px; }"));
+    // Opaque, in the frame's colour: the distance scale below does not show through.
+    Radio_nerf->setAutoFillBackground(true);
     Radio_nerf->setItemIndex(0);
     connect(Radio_nerf, &GroupeOptions::clicked, this, &PageNerf::Radio_nerfClick);
 

@@ -107,6 +107,19 @@ private Q_SLOTS:
         QVERIFY(enfants.indexOf(page_->Ima_st) < enfants.indexOf(page_->ima_nerf));
     }
 
+    void choix_nerf_opaque()
+    {
+        // The "Nerf / Fibre" choice stands over the distance scale and hides it:
+        // whatever the scale shows, the choice's place looks the same.
+        QVERIFY(QTest::qWaitForWindowExposed(&hote_->racine));
+        const QRect place = page_->Radio_nerf->geometry();
+        QVERIFY(place.intersects(page_->Ima_grad2->geometry()));
+        const QImage avant = page_->GroupBox11->grab(place).toImage();
+        page_->Ima_grad2->setPicture(image_unie(402, 19, ROUGE));
+        const QImage apres = page_->GroupBox11->grab(place).toImage();
+        QCOMPARE(apres, avant);
+    }
+
     void legende_intensite_data()
     {
         QTest::addColumn<int>("position");
