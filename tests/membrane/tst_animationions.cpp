@@ -175,6 +175,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("attendu");
         QTest::newRow("EK < 0: minus written before") << -85.37 << 8.7 << "Em=-87.00";
         QTest::newRow("EK > 0") << 60.0 << 0.45 << "Em=4.50";
+        QTest::newRow("EK < 0, mean 0 after a reset: no minus") << -85.37 << 0.0 << "Em=0.00";
+        QTest::newRow("EK < 0, mean that shows as zero") << -85.37 << 0.0004 << "Em=0.00";
+        QTest::newRow("EK < 0, smallest mean shown") << -85.37 << 0.001 << "Em=-0.01";
         QTest::newRow("EK = 0: caption kept") << 0.0 << 1.0 << "";
     }
     void legende()
