@@ -43,6 +43,18 @@ void EtatNernst::reaff_tout(QImage &plot, const QImage &blanc)
     }
 }
 
+void EtatNernst::reaff_tout_sans_reglages(QImage &plot, const QImage &blanc)
+{
+    const ModeleMembrane avant = membrane;
+    reaff_tout(plot, blanc);
+    membrane.gk = avant.gk;
+    membrane.gna = avant.gna;
+    membrane.c_ki = avant.c_ki;
+    membrane.c_ke = avant.c_ke;
+    membrane.c_nai = avant.c_nai;
+    membrane.c_nae = avant.c_nae;
+}
+
 bool EtatNernst::pas_enregistrement()
 {
     ++etape;

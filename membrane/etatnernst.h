@@ -37,8 +37,12 @@ public:
     // while a trial runs.
     void trace_point(QImage &plot, bool avec_em, int n);
     // Clears the plot and replots steps 1..nb_etapes with each step's
-    // conductances and the current step's concentrations.
+    // conductances and the current step's concentrations; the model is left
+    // with the last step's conductances and the current step's concentrations.
     void reaff_tout(QImage &plot, const QImage &blanc);
+    // The same redraw, the model keeping its own conductances and
+    // concentrations: what a bar move redraws while editing.
+    void reaff_tout_sans_reglages(QImage &plot, const QImage &blanc);
 
     // One tick of live recording: the next step takes the page's settings.
     // False, with nothing recorded, once the 83 steps are used.

@@ -330,7 +330,9 @@ void PageNernst::Scroll_naeChange() { changement_concentration(conc_nae_); }
 void PageNernst::changement_conductance(const Conductance &c)
 {
     if (etat.mode_edition) {
-        reaff_tout();
+        // The redraw goes through every step's conductances; the model keeps
+        // its own, those of the step being edited, so Em follows that step.
+        reaff_tout(true);
         curseur();
     }
     int &g = etat.membrane.*c.valeur;
@@ -372,9 +374,12 @@ void PageNernst::trace_point(bool avec_em, int n)
 
 void PageNernst::effacer_courbe() { Ima_pa->setPicture(hote_->image_blanche()); }
 
-void PageNernst::reaff_tout()
+void PageNernst::reaff_tout(bool garder_reglages)
 {
-    etat.reaff_tout(Ima_pa->image(), hote_->image_blanche());
+    if (garder_reglages)
+        etat.reaff_tout_sans_reglages(Ima_pa->image(), hote_->image_blanche());
+    else
+        etat.reaff_tout(Ima_pa->image(), hote_->image_blanche());
     if (etat.essai_en_cours) legende(Lab_em, etat.membrane.legende_em());
     Ima_pa->update();
 }
@@ -480,12 +485,12 @@ void PageNernst::BitBtn17Click()
 void PageNernst::avance1Click()
 {
     reaff_tout();
-    if (!etat.ajouter_etape()) { // the 83 steps are used: nothing to append
-        curseur();
-        return;
-    }
+    const bool ajoute = etat.ajouter_etape(); // false when the 83 steps are used
     curseur();
-    trace_point(false, etat.programme.nb_etapes);
+    if (ajoute) trace_point(false, etat.programme.nb_etapes);
+    // The new step copies the last one, which the bars may not show (a trial
+    // leaves them at the step before): they move to the current step.
+    charger_etape(etat.etape);
 }
 
 void PageNernst::BitBtn18Click()

@@ -48,6 +48,18 @@ struct Banc {
         }
         return ticks;
     }
+    // A click of the left mouse button on a button of the page.
+    void cliquer(const QString &nom)
+    {
+        QPushButton *b = bouton(nom);
+        QVERIFY2(b && b->isVisibleTo(page.get()) && b->isEnabled(), qPrintable(nom));
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    // The membrane timers tick until Em no longer moves.
+    void laisser_regler()
+    {
+        for (int t = 0; t < 2000; ++t) page->Timer_kTimer();
+    }
     // Records n steps live, then enters the editor.
     void programmer(int n)
     {
@@ -432,6 +444,81 @@ private Q_SLOTS:
         b.barre("Scroll_gk")->setValue(100 - 42);
         QCOMPARE(pixel(b.plot(), 11, 200 - 41 + 1), ROUGE);
         QVERIFY(dans_colonne(b.plot(), 10, NOIR) > 150); // the cursor at step 2
+    }
+
+    // A programme of three steps (GK, GNa) = (100, 0), (20, 100), (50, 5) at the
+    // start-up concentrations, built with the editor's buttons and the bars.
+    // After the moves of each row, the bars, their captions, the model and the
+    // Em reached all belong to the step shown. Expected Em is the settled value
+    // (GK × EK + GNa × ENa) / (GK + GNa), with EK = −61/2.3 × ln(150/6) =
+    // −85.3702 and ENa = −61/2.3 × ln(8/144) = 76.6577, by hand.
+    void edition_montre_l_etape_data()
+    {
+        QTest::addColumn<QStringList>("clics");
+        QTest::addColumn<int>("etape");
+        QTest::addColumn<int>("gk");
+        QTest::addColumn<int>("gna");
+        QTest::addColumn<double>("em");
+        QTest::addColumn<QString>("legende_em");
+        const QString recule = "recule1", avance = "BitBtn17", essai = "BitBtn18";
+        // (20 × −85.3702 + 100 × 76.6577) / 120
+        QTest::newRow("<-- once: step 2") << QStringList{recule} << 2 << 20 << 100 << 49.65304064 << "Em=49.65";
+        // GNa 0: Em settles on EK
+        QTest::newRow("<-- twice: step 1") << QStringList{recule, recule} << 1 << 100 << 0 << -85.37018492
+                                           << "Em=-85.37";
+        QTest::newRow("<-- twice, -->: step 2") << QStringList{recule, recule, avance} << 2 << 20 << 100
+                                                << 49.65304064 << "Em=49.65";
+        // (50 × −85.3702 + 5 × 76.6577) / 55
+        QTest::newRow("<-- twice, --> twice: step 3") << QStringList{recule, recule, avance, avance} << 3 << 50 << 5
+                                                      << -70.64037850 << "Em=-70.64";
+        QTest::newRow("--> at the end: a copy of step 3")
+            << QStringList{avance} << 4 << 50 << 5 << -70.64037850 << "Em=-70.64";
+        // The trial leaves the page at step 2; the step appended copies step 3.
+        QTest::newRow("trial, then --> at the end: a copy of step 3")
+            << QStringList{essai, avance} << 4 << 50 << 5 << -70.64037850 << "Em=-70.64";
+    }
+    void edition_montre_l_etape()
+    {
+        QFETCH(QStringList, clics);
+        QFETCH(int, etape);
+        QFETCH(int, gk);
+        QFETCH(int, gna);
+        QFETCH(double, em);
+        QFETCH(QString, legende_em);
+        Banc b;
+        QScrollBar *s_gk = b.barre("Scroll_gk");
+        QScrollBar *s_gna = b.barre("Scroll_gna");
+        b.cliquer("BitBtn16"); // "Program.COURBE"
+        const QList<QPair<int, int>> etapes{{100, 0}, {20, 100}, {50, 5}};
+        for (const auto &[k, na] : etapes) {
+            b.cliquer("BitBtn17"); // "-->" appends a step
+            s_gk->setValue(100 - k);
+            s_gna->setValue(100 - na);
+        }
+        const Programme &p = b.p().etat.programme;
+        QCOMPARE(p.nb_etapes, 3);
+        for (const QString &nom : clics) {
+            b.cliquer(nom);
+            if (nom == "BitBtn18") b.finir_essai();
+        }
+        QCOMPARE(b.p().etat.etape, etape);
+        QCOMPARE(s_gk->value(), 100 - gk);
+        QCOMPARE(s_gna->value(), 100 - gna);
+        QCOMPARE(b.etiquette("lab_gk")->text(), QString("GK=%1").arg(gk));
+        QCOMPARE(b.etiquette("lab_gna")->text(), QString("GNa=%1").arg(gna));
+        QCOMPARE(b.p().etat.membrane.gk, gk);
+        QCOMPARE(b.p().etat.membrane.gna, gna);
+        QCOMPARE(b.etiquette("lab_ki")->text(), QString("[K]i=150"));
+        QCOMPARE(b.etiquette("lab_ke")->text(), QString("[K]e= 6"));
+        b.laisser_regler();
+        QVERIFY2(qAbs(b.p().etat.membrane.em - em) < 1e-6, qPrintable(QString::number(b.p().etat.membrane.em)));
+        QCOMPARE(b.etiquette("Lab_em")->text(), legende_em);
+        // Walking through the steps changes none of them.
+        for (int i = 1; i <= 3; ++i) {
+            QCOMPARE(p.etape(i).gk, etapes[i - 1].first);
+            QCOMPARE(p.etape(i).gna, etapes[i - 1].second);
+        }
+        QCOMPARE(p.etape(etape), (EtapeProg{gk, gna, 150, 6, 8, 144}));
     }
 
     // ---- Ion-flux animation ----
