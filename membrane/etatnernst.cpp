@@ -12,7 +12,7 @@ EtapeProg EtatNernst::valeurs_courantes() const
 
 void EtatNernst::ecrire_champ(int32_t EtapeProg::*champ, int32_t valeur)
 {
-    if (Programme::valide(etape)) programme.etape(etape).*champ = valeur;
+    if (Programme::valide(etape) && etape_modifiable()) programme.etape(etape).*champ = valeur;
 }
 
 void EtatNernst::trace_point(QImage &plot, bool avec_em, int n)

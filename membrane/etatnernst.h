@@ -27,10 +27,20 @@ public:
     bool essai_en_cours = false;
     int etape = 0; // current step, 0 before the first one
     double em_prec = 0.0;
+    bool en_programmation = false; // between "Program.COURBE" and "Fin program."
+    bool enregistrement = false;   // a live recording runs
+    bool chargement = false;       // the page is loading a step into its bars
+
+    // Whether the bars write into the current step: while the programme is
+    // edited, except during a live recording (a recorded step keeps what was
+    // plotted), and while the page loads a step (it gets its own values back,
+    // evened). Outside these a bar move changes no step.
+    bool etape_modifiable() const { return chargement || (en_programmation && !enregistrement); }
 
     // The page's settings as a step: conductances and rounded concentrations.
     EtapeProg valeurs_courantes() const;
-    // Writes one field of the current step, when there is one.
+    // Writes one field of the current step, when there is one and it may be
+    // changed.
     void ecrire_champ(int32_t EtapeProg::*champ, int32_t valeur);
 
     // Plots step n; with Em (after one more relaxation step) when asked or

@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -396,10 +397,12 @@ void PageNernst::BitBtn14Click()
         BitBtn14->setText(LANCER_COURBE);
         BitBtn12->setEnabled(true);
         Timer_courbe->stop();
+        etat.enregistrement = false;
     } else {
         BitBtn14->setText(STOP);
         BitBtn12->setEnabled(false);
         Timer_courbe->start();
+        etat.enregistrement = true;
     }
 }
 
@@ -426,6 +429,7 @@ void PageNernst::BitBtn16Click()
 {
     if (BitBtn16->text() == PROGRAM_COURBE) {
         BitBtn16->setText(QStringLiteral("Fin program."));
+        etat.en_programmation = true;
         etat.programme.nb_etapes = std::clamp(etat.etape, 0, Programme::TAILLE);
         recule1->show();
         BitBtn17->show();
@@ -433,6 +437,7 @@ void PageNernst::BitBtn16Click()
         BitBtn14->setEnabled(false);
     } else {
         BitBtn16->setText(PROGRAM_COURBE);
+        etat.en_programmation = false;
         recule1->hide();
         BitBtn17->hide();
         BitBtn18->hide();
@@ -448,6 +453,7 @@ void PageNernst::charger_etape(int k)
     // Each value is read when its turn comes: the bars' handlers before it may
     // have written into the step.
     const EtapeProg &e = etat.programme.etape(k);
+    const bool chargement = std::exchange(etat.chargement, true);
     m.gk = ModeleMembrane::borne_conductance(e.gk);
     placer_barre(Scroll_gk, m.gk);
     m.gna = ModeleMembrane::borne_conductance(e.gna);
@@ -456,6 +462,7 @@ void PageNernst::charger_etape(int k)
         m.*c->valeur = ModeleMembrane::borne_concentration(e.*c->champ);
         placer_barre(c->barre, m.*c->valeur);
     }
+    etat.chargement = chargement;
 }
 
 void PageNernst::recule1Click()

@@ -15,6 +15,8 @@
 
 #include <memory>
 
+Q_DECLARE_METATYPE(EtapeProg)
+
 namespace {
 
 // The page after the main window's start-up steps 8, 13, 14 and 15.
@@ -264,10 +266,12 @@ private Q_SLOTS:
         QVERIFY(b.etiquette("Label10")->isHidden());
     }
 
-    // The bars write into the current step, and only when there is one.
+    // While the programme is edited the bars write into the current step, and
+    // only when there is one.
     void champ_du_programme()
     {
         Banc b;
+        b.p().BitBtn16Click(); // "Program.COURBE"
         b.barre("Scroll_nae")->setValue(300 - 100);
         QCOMPARE(b.p().etat.programme.etape(1).nae, 0);
         b.p().etat.etape = 2;
@@ -356,6 +360,61 @@ private Q_SLOTS:
         QCOMPARE(pixel(im, 6, 151), ROUGE);
         for (int x = 0; x < 5; ++x) QCOMPARE(dans_colonne(im, x, ROUGE) + dans_colonne(im, x, MARINE), 0);
         for (int x = 12; x < 420; ++x) QCOMPARE(dans_colonne(im, x, ROUGE), 0);
+    }
+
+    // A step recorded live keeps the settings it was plotted with: moving a
+    // control after its tick, during the recording or after "STOP", changes
+    // only the next step. Step 1 is recorded at GK 40 and the start-up
+    // concentrations; the first move goes into step 2, the move after "STOP"
+    // into no step. The replay then plots step 1 where the recording did.
+    void enregistrement_garde_les_etapes_data()
+    {
+        QTest::addColumn<QString>("controle");
+        QTest::addColumn<int>("pendant"); // value set during the recording
+        QTest::addColumn<int>("apres");   // value set after "STOP"
+        QTest::addColumn<EtapeProg>("etape2");
+        QTest::newRow("GK bar") << "Scroll_gk" << 70 << 10 << EtapeProg{70, 0, 150, 6, 8, 144};
+        QTest::newRow("GNa bar") << "Scroll_gna" << 30 << 60 << EtapeProg{40, 30, 150, 6, 8, 144};
+        QTest::newRow("[K]i bar") << "Scroll_ki" << 100 << 200 << EtapeProg{40, 0, 100, 6, 8, 144};
+        QTest::newRow("[Na]e bar") << "Scroll_nae" << 50 << 250 << EtapeProg{40, 0, 150, 6, 8, 50};
+        // A left click adds 10 to [K]e: 6 then 16.
+        QTest::newRow("[K]e picture clicked") << "ima_ke" << 0 << 0 << EtapeProg{40, 0, 150, 16, 8, 144};
+    }
+    void enregistrement_garde_les_etapes()
+    {
+        QFETCH(QString, controle);
+        QFETCH(int, pendant);
+        QFETCH(int, apres);
+        QFETCH(EtapeProg, etape2);
+        Banc b;
+        auto bouger = [&](int v) {
+            if (QScrollBar *s = b.barre(controle))
+                s->setValue(s->maximum() - v);
+            else
+                QTest::mouseClick(b.image(controle), Qt::LeftButton, {}, QPoint(1, 1));
+        };
+        const EtapeProg etape1{40, 0, 150, 6, 8, 144};
+        const Programme &p = b.p().etat.programme;
+        b.barre("Scroll_gk")->setValue(100 - 40);
+        b.cliquer("BitBtn14"); // "Lancer COURBE"
+        b.p().Timer_courbeTimer();
+        QCOMPARE(p.etape(1), etape1);
+        QCOMPARE(pixel(b.plot(), 6, 200 - 40 + 1), ROUGE); // GK 40 plotted at x = 5
+        bouger(pendant);
+        QCOMPARE(p.etape(1), etape1);
+        b.p().Timer_courbeTimer();
+        QCOMPARE(p.etape(2), etape2);
+        b.cliquer("BitBtn14"); // "STOP"
+        bouger(apres);
+        QCOMPARE(p.etape(1), etape1);
+        QCOMPARE(p.etape(2), etape2);
+        b.cliquer("BitBtn16"); // "Program.COURBE": the recorded steps become the programme
+        b.cliquer("BitBtn16"); // "Fin program.": a trial
+        b.finir_essai();
+        QCOMPARE(p.nb_etapes, 2);
+        QCOMPARE(p.etape(1), etape1);
+        QCOMPARE(p.etape(2), etape2);
+        QCOMPARE(pixel(b.plot(), 6, 200 - 40 + 1), ROUGE); // the replay of step 1
     }
 
     void editeur_boutons()
