@@ -113,10 +113,12 @@ bool EtatNernst::etape_suivante_essai()
     return true;
 }
 
-void EtatNernst::appliquer_etape_essai()
+void EtatNernst::appliquer_etape_essai() { appliquer_etape(etape); }
+
+void EtatNernst::appliquer_etape(int k)
 {
-    if (!Programme::valide(etape)) return;
-    const EtapeProg e = Programme::borne(programme.etape(etape));
+    if (!Programme::valide(k)) return;
+    const EtapeProg e = Programme::borne(programme.etape(k));
     membrane.gk = e.gk;
     membrane.gna = e.gna;
     membrane.c_ki = e.ki;

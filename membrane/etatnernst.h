@@ -71,4 +71,6 @@ public:
     // The current step's settings into the model (held to their ranges), with
     // the equilibrium potentials.
     void appliquer_etape_essai();
+    // The same for step k.
+    void appliquer_etape(int k);
 };

@@ -504,6 +504,14 @@ void PageNernst::BitBtn18Click()
 {
     etat.debut_essai();
     effacer_courbe();
+    // Em settles on the first step's own settings: its concentrations and
+    // equilibrium potentials go into the model and the bars before the
+    // settling, not those the page held before (another file, say).
+    if (etat.programme.nb_etapes >= 1) {
+        etat.appliquer_etape(1);
+        calcul_pot_eq();
+        charger_etape(1);
+    }
     Timer_k->setInterval(5);
     Timer_na->setInterval(5);
     Timer_reaff->start();

@@ -1,6 +1,7 @@
 #include "common/aleatoire.h"
 #include "common/erreures.h"
 #include "common/imagewidget.h"
+#include "membrane/fichiernst.h"
 #include "membrane/pagenernst.h"
 #include "tests/hoteessai.h"
 
@@ -16,6 +17,7 @@
 #include <memory>
 
 Q_DECLARE_METATYPE(EtapeProg)
+Q_DECLARE_METATYPE(QList<EtapeProg>)
 
 namespace {
 
@@ -703,6 +705,57 @@ private Q_SLOTS:
         QVERIFY(q.em_etape(1) != 11.0);
         QVERIFY(q.em_etape(2) != 22.0);
         QCOMPARE(q.em_etape(3), 33.0);
+    }
+
+    // Loading a file replays it from its own first step: Em settles toward the
+    // potentials of step 1's concentrations, whatever the page or a file loaded
+    // before held. `avant` is the one step (three times over) of a file loaded
+    // and replayed first, none when the page is at its start-up values; the
+    // file then loaded holds `premiere` three times. Expected Em of step 1 by
+    // hand: EK = −61/2.3 × ln([K]i/[K]e) with GK only, ENa likewise with GNa only.
+    void rejeu_depuis_sa_premiere_etape_data()
+    {
+        QTest::addColumn<QList<EtapeProg>>("avant");
+        QTest::addColumn<EtapeProg>("premiere");
+        QTest::addColumn<double>("em");
+        const EtapeProg k_depart{100, 0, 150, 6, 8, 144};
+        const EtapeProg k_ke0{100, 0, 150, 0, 8, 144};
+        // [K]e 0 is read as 0.1: −61/2.3 × ln(150 / 0.1)
+        QTest::newRow("[K]e 0 after the start-up page") << QList<EtapeProg>{} << k_ke0 << -193.95932331;
+        QTest::newRow("[K]e 0 after a file at [K]e 6") << QList<EtapeProg>{k_depart} << k_ke0 << -193.95932331;
+        // −61/2.3 × ln(150 / 6)
+        QTest::newRow("[K]e 6 after a file at [K]e 0") << QList<EtapeProg>{k_ke0} << k_depart << -85.37018492;
+        // GNa only: −61/2.3 × ln(8 / 20)
+        QTest::newRow("[Na]e 20 after a file at [Na]e 144")
+            << QList<EtapeProg>{{0, 100, 150, 6, 8, 144}} << EtapeProg{0, 100, 150, 6, 8, 20} << 24.30162376;
+    }
+    void rejeu_depuis_sa_premiere_etape()
+    {
+        QFETCH(QList<EtapeProg>, avant);
+        QFETCH(EtapeProg, premiere);
+        QFETCH(double, em);
+        QTemporaryDir dir;
+        auto fichier = [&](const QString &nom, EtapeProg e) {
+            Programme p;
+            p.nb_etapes = 3;
+            for (int i = 1; i <= 3; ++i) p.etape(i) = e;
+            QFile f(dir.filePath(nom));
+            if (!f.open(QIODevice::WriteOnly)) return QString();
+            f.write(ecrire_nst(p));
+            return f.fileName();
+        };
+        Banc b;
+        for (const EtapeProg &e : avant) {
+            QVERIFY(b.p().lec_nernst(fichier("avant.nst", e), true));
+            b.finir_essai();
+        }
+        QVERIFY(b.p().lec_nernst(fichier("prog.nst", premiere), true));
+        // The page shows step 1 while Em settles.
+        QCOMPARE(b.etiquette("lab_ke")->text(), QString("[K]e=%1").arg(premiere.ke, 2));
+        QCOMPARE(b.etiquette("lab_nae")->text(), QString("[Na]e=%1").arg(premiere.nae, 2));
+        b.finir_essai();
+        const double em1 = b.p().etat.programme.em_etape(1);
+        QVERIFY2(qAbs(em1 - em) < 1.0, qPrintable(QString::number(em1)));
     }
 
     void sauver_apres_effacer()
