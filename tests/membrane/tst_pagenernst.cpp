@@ -253,6 +253,53 @@ private Q_SLOTS:
         QCOMPARE(b.etiquette("Lab_em")->text(), QString("Em=-4.36"));
     }
 
+    // Em settled at EK with GK 100, then EK brought to 0 by making [K]i and [K]e
+    // equal: Em shrinks toward 0 from below (half the distance a tick) and
+    // stays between -0.005 and 0, where the caption reads "Em=0.00".
+    void em_vers_zero_par_dessous_data()
+    {
+        QTest::addColumn<QString>("barre");
+        QTest::addColumn<int>("valeur");
+        QTest::newRow("[K]e raised to 150") << "Scroll_ke" << 150;
+        QTest::newRow("[K]i lowered to 6") << "Scroll_ki" << 6;
+    }
+    void em_vers_zero_par_dessous()
+    {
+        QFETCH(QString, barre);
+        QFETCH(int, valeur);
+        Banc b;
+        b.barre("Scroll_gk")->setValue(0); // GK 100
+        for (int t = 0; t < 60; ++t) b.p().Timer_kTimer();
+        QCOMPARE(b.etiquette("Lab_em")->text(), QString("Em=-85.37"));
+        b.barre(barre)->setValue(300 - valeur);
+        QCOMPARE(b.etiquette("Label9")->text(), QString("EeqK=0.00"));
+        for (int t = 0; t < 30; ++t) {
+            b.p().Timer_kTimer();
+            const double em = b.p().etat.membrane.em;
+            if (em > -0.005) QCOMPARE(b.etiquette("Lab_em")->text(), QString("Em=0.00"));
+        }
+        QVERIFY(b.p().etat.membrane.em < 0);
+        QVERIFY(b.p().etat.membrane.em > -0.005);
+    }
+
+    // In the equilibrium mode the caption starts from a zero mean after each
+    // reset: it reads "Em=0.00" until a net crossing is counted.
+    void animation_em_zero_sans_signe()
+    {
+        Banc b;
+        semer(99);
+        b.cliquer("BitBtn12");
+        b.cliquer("GO");
+        int zeros = 0;
+        for (int t = 0; t < 300; ++t) {
+            b.p().Timer_animTimer();
+            const QString em = b.etiquette("Lab_em")->text();
+            QVERIFY2(em != "Em=-0.00", qPrintable(QString::number(t)));
+            zeros += em == "Em=0.00";
+        }
+        QVERIFY(zeros > 0);
+    }
+
     void menu_pot_equilibre()
     {
         Banc b;
