@@ -1,5 +1,6 @@
 #include "common/nombres.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <cmath>
@@ -19,8 +20,11 @@ int arrondi(double x)
 
 QString format_reel(double x, int largeur, int decimales)
 {
-    if (x == 0.0) x = 0.0; // drops the sign of -0.0
     QString s = QString::number(x, 'f', decimales);
+    // A value that shows as zero ("-0.00" for -0.0 or -0.004) is written without its sign.
+    if (s.startsWith(QLatin1Char('-'))
+        && std::all_of(s.cbegin() + 1, s.cend(), [](QChar c) { return c == QLatin1Char('0') || c == QLatin1Char('.'); }))
+        s.remove(0, 1);
     if (s.size() < largeur) s.prepend(QString(largeur - s.size(), QLatin1Char(' ')));
     return s;
 }

@@ -7,7 +7,8 @@ int arrondi(double x);
 
 // A real written in fixed point with `decimales` decimals ("." always),
 // padded with blanks on the left to `largeur` characters.
-// An exact zero never shows a minus sign.
+// A value that shows as zero never has a minus sign: -0.004 with two
+// decimals is "0.00", not "-0.00".
 QString format_reel(double x, int largeur, int decimales);
 
 // A real in the 23-character form of the program's files: a blank or "-", one

@@ -156,7 +156,9 @@ int AnimationIons::largeur_fleche() const { return std::abs(arrondi(10 * moyenne
 
 std::optional<QString> AnimationIons::legende_em(double e_k) const
 {
-    if (e_k < 0) return QStringLiteral("Em=-") + format_reel(10 * moyenne, 2, 2);
+    // EK < 0: the potential shown is negative; written from the signed value so
+    // that a mean that shows as zero gives "Em=0.00", not "Em=-0.00".
+    if (e_k < 0) return QStringLiteral("Em=") + format_reel(-10 * moyenne, 2, 2);
     if (e_k > 0) return QStringLiteral("Em=") + format_reel(10 * moyenne, 2, 2);
     return std::nullopt;
 }

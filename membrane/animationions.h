@@ -43,7 +43,8 @@ public:
     static int seuil(double e_k);
     // Width of the electrical arrow: 10 pixels per net crossing of the mean.
     int largeur_fleche() const;
-    // "Em=-…" (EK < 0) or "Em=…" (EK > 0) from the mean; nothing when EK = 0.
+    // "Em=-…" (EK < 0) or "Em=…" (EK > 0) from the mean, "Em=0.00" while the
+    // mean shows as zero; nothing when EK = 0.
     std::optional<QString> legende_em(double e_k) const;
 
     // A particle: a 5 × 5 ellipse outlined in black, filled red (odd i) or lime.

@@ -12,7 +12,7 @@ EtapeProg EtatNernst::valeurs_courantes() const
 
 void EtatNernst::ecrire_champ(int32_t EtapeProg::*champ, int32_t valeur)
 {
-    if (Programme::valide(etape)) programme.etape(etape).*champ = valeur;
+    if (Programme::valide(etape) && etape_modifiable()) programme.etape(etape).*champ = valeur;
 }
 
 void EtatNernst::trace_point(QImage &plot, bool avec_em, int n)
@@ -41,6 +41,18 @@ void EtatNernst::reaff_tout(QImage &plot, const QImage &blanc)
         }
         trace_point(plot, false, i);
     }
+}
+
+void EtatNernst::reaff_tout_sans_reglages(QImage &plot, const QImage &blanc)
+{
+    const ModeleMembrane avant = membrane;
+    reaff_tout(plot, blanc);
+    membrane.gk = avant.gk;
+    membrane.gna = avant.gna;
+    membrane.c_ki = avant.c_ki;
+    membrane.c_ke = avant.c_ke;
+    membrane.c_nai = avant.c_nai;
+    membrane.c_nae = avant.c_nae;
 }
 
 bool EtatNernst::pas_enregistrement()
@@ -101,10 +113,12 @@ bool EtatNernst::etape_suivante_essai()
     return true;
 }
 
-void EtatNernst::appliquer_etape_essai()
+void EtatNernst::appliquer_etape_essai() { appliquer_etape(etape); }
+
+void EtatNernst::appliquer_etape(int k)
 {
-    if (!Programme::valide(etape)) return;
-    const EtapeProg e = Programme::borne(programme.etape(etape));
+    if (!Programme::valide(k)) return;
+    const EtapeProg e = Programme::borne(programme.etape(k));
     membrane.gk = e.gk;
     membrane.gna = e.gna;
     membrane.c_ki = e.ki;

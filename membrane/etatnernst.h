@@ -27,18 +27,32 @@ public:
     bool essai_en_cours = false;
     int etape = 0; // current step, 0 before the first one
     double em_prec = 0.0;
+    bool en_programmation = false; // between "Program.COURBE" and "Fin program."
+    bool enregistrement = false;   // a live recording runs
+    bool chargement = false;       // the page is loading a step into its bars
+
+    // Whether the bars write into the current step: while the programme is
+    // edited, except during a live recording (a recorded step keeps what was
+    // plotted), and while the page loads a step (it gets its own values back,
+    // evened). Outside these a bar move changes no step.
+    bool etape_modifiable() const { return chargement || (en_programmation && !enregistrement); }
 
     // The page's settings as a step: conductances and rounded concentrations.
     EtapeProg valeurs_courantes() const;
-    // Writes one field of the current step, when there is one.
+    // Writes one field of the current step, when there is one and it may be
+    // changed.
     void ecrire_champ(int32_t EtapeProg::*champ, int32_t valeur);
 
     // Plots step n; with Em (after one more relaxation step) when asked or
     // while a trial runs.
     void trace_point(QImage &plot, bool avec_em, int n);
     // Clears the plot and replots steps 1..nb_etapes with each step's
-    // conductances and the current step's concentrations.
+    // conductances and the current step's concentrations; the model is left
+    // with the last step's conductances and the current step's concentrations.
     void reaff_tout(QImage &plot, const QImage &blanc);
+    // The same redraw, the model keeping its own conductances and
+    // concentrations: what a bar move redraws while editing.
+    void reaff_tout_sans_reglages(QImage &plot, const QImage &blanc);
 
     // One tick of live recording: the next step takes the page's settings.
     // False, with nothing recorded, once the 83 steps are used.
@@ -57,4 +71,6 @@ public:
     // The current step's settings into the model (held to their ranges), with
     // the equilibrium potentials.
     void appliquer_etape_essai();
+    // The same for step k.
+    void appliquer_etape(int k);
 };

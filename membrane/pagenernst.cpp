@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -330,7 +331,9 @@ void PageNernst::Scroll_naeChange() { changement_concentration(conc_nae_); }
 void PageNernst::changement_conductance(const Conductance &c)
 {
     if (etat.mode_edition) {
-        reaff_tout();
+        // The redraw goes through every step's conductances; the model keeps
+        // its own, those of the step being edited, so Em follows that step.
+        reaff_tout(true);
         curseur();
     }
     int &g = etat.membrane.*c.valeur;
@@ -372,9 +375,12 @@ void PageNernst::trace_point(bool avec_em, int n)
 
 void PageNernst::effacer_courbe() { Ima_pa->setPicture(hote_->image_blanche()); }
 
-void PageNernst::reaff_tout()
+void PageNernst::reaff_tout(bool garder_reglages)
 {
-    etat.reaff_tout(Ima_pa->image(), hote_->image_blanche());
+    if (garder_reglages)
+        etat.reaff_tout_sans_reglages(Ima_pa->image(), hote_->image_blanche());
+    else
+        etat.reaff_tout(Ima_pa->image(), hote_->image_blanche());
     if (etat.essai_en_cours) legende(Lab_em, etat.membrane.legende_em());
     Ima_pa->update();
 }
@@ -391,10 +397,12 @@ void PageNernst::BitBtn14Click()
         BitBtn14->setText(LANCER_COURBE);
         BitBtn12->setEnabled(true);
         Timer_courbe->stop();
+        etat.enregistrement = false;
     } else {
         BitBtn14->setText(STOP);
         BitBtn12->setEnabled(false);
         Timer_courbe->start();
+        etat.enregistrement = true;
     }
 }
 
@@ -421,6 +429,7 @@ void PageNernst::BitBtn16Click()
 {
     if (BitBtn16->text() == PROGRAM_COURBE) {
         BitBtn16->setText(QStringLiteral("Fin program."));
+        etat.en_programmation = true;
         etat.programme.nb_etapes = std::clamp(etat.etape, 0, Programme::TAILLE);
         recule1->show();
         BitBtn17->show();
@@ -428,6 +437,7 @@ void PageNernst::BitBtn16Click()
         BitBtn14->setEnabled(false);
     } else {
         BitBtn16->setText(PROGRAM_COURBE);
+        etat.en_programmation = false;
         recule1->hide();
         BitBtn17->hide();
         BitBtn18->hide();
@@ -443,6 +453,7 @@ void PageNernst::charger_etape(int k)
     // Each value is read when its turn comes: the bars' handlers before it may
     // have written into the step.
     const EtapeProg &e = etat.programme.etape(k);
+    const bool chargement = std::exchange(etat.chargement, true);
     m.gk = ModeleMembrane::borne_conductance(e.gk);
     placer_barre(Scroll_gk, m.gk);
     m.gna = ModeleMembrane::borne_conductance(e.gna);
@@ -451,6 +462,7 @@ void PageNernst::charger_etape(int k)
         m.*c->valeur = ModeleMembrane::borne_concentration(e.*c->champ);
         placer_barre(c->barre, m.*c->valeur);
     }
+    etat.chargement = chargement;
 }
 
 void PageNernst::recule1Click()
@@ -480,18 +492,26 @@ void PageNernst::BitBtn17Click()
 void PageNernst::avance1Click()
 {
     reaff_tout();
-    if (!etat.ajouter_etape()) { // the 83 steps are used: nothing to append
-        curseur();
-        return;
-    }
+    const bool ajoute = etat.ajouter_etape(); // false when the 83 steps are used
     curseur();
-    trace_point(false, etat.programme.nb_etapes);
+    if (ajoute) trace_point(false, etat.programme.nb_etapes);
+    // The new step copies the last one, which the bars may not show (a trial
+    // leaves them at the step before): they move to the current step.
+    charger_etape(etat.etape);
 }
 
 void PageNernst::BitBtn18Click()
 {
     etat.debut_essai();
     effacer_courbe();
+    // Em settles on the first step's own settings: its concentrations and
+    // equilibrium potentials go into the model and the bars before the
+    // settling, not those the page held before (another file, say).
+    if (etat.programme.nb_etapes >= 1) {
+        etat.appliquer_etape(1);
+        calcul_pot_eq();
+        charger_etape(1);
+    }
     Timer_k->setInterval(5);
     Timer_na->setInterval(5);
     Timer_reaff->start();

@@ -47,7 +47,9 @@ public:
 
     // Curve programme.
     void trace_point(bool avec_em, int n);
-    void reaff_tout();
+    // With `garder_reglages` the model keeps its conductances and
+    // concentrations through the redraw.
+    void reaff_tout(bool garder_reglages = false);
     void curseur();  // the step cursor at the current step
     void BitBtn14Click();  // "Lancer COURBE" / "STOP"
     void BitBtn15Click();  // "EFFACER"

@@ -190,6 +190,50 @@ private Q_SLOTS:
         QCOMPARE(c.pixel(0, 0), BLANC);
     }
 
+    // Fills seeded away from an edge of the picture that must still reach it.
+    // A blue wall stands in a white 12 × 10 picture; the pixels of `zone` that
+    // are not wall turn red, every other pixel keeps its colour. The zones
+    // follow from the wall by hand: a wall with a gap leaves one area around
+    // it, a wall across the picture splits it in two.
+    void remplissage_bords_data()
+    {
+        QTest::addColumn<QRect>("mur");
+        QTest::addColumn<QPoint>("graine");
+        QTest::addColumn<QRect>("zone");
+        const QRect tout(0, 0, 12, 10);
+        QTest::newRow("column 0, across a wall x = 8") << QRect(8, 0, 1, 10) << QPoint(5, 5) << QRect(0, 0, 8, 10);
+        QTest::newRow("column 0, round the foot of a wall x = 4")
+            << QRect(4, 0, 1, 8) << QPoint(9, 2) << tout;
+        QTest::newRow("last column, across a wall x = 3") << QRect(3, 0, 1, 10) << QPoint(6, 5)
+                                                          << QRect(4, 0, 8, 10);
+        QTest::newRow("last column, over the top of a wall x = 7")
+            << QRect(7, 2, 1, 8) << QPoint(2, 6) << tout;
+        QTest::newRow("row 0, across a wall y = 7") << QRect(0, 7, 12, 1) << QPoint(5, 4) << QRect(0, 0, 12, 7);
+        QTest::newRow("row 0, past the end of a wall y = 4")
+            << QRect(0, 4, 9, 1) << QPoint(2, 8) << tout;
+        QTest::newRow("last row, across a wall y = 2") << QRect(0, 2, 12, 1) << QPoint(5, 6)
+                                                       << QRect(0, 3, 12, 7);
+        QTest::newRow("last row, before the start of a wall y = 5")
+            << QRect(3, 5, 9, 1) << QPoint(9, 1) << tout;
+    }
+    void remplissage_bords()
+    {
+        QFETCH(QRect, mur);
+        QFETCH(QPoint, graine);
+        QFETCH(QRect, zone);
+        QImage im = image_unie(12, 10, BLANC);
+        Canevas c(im);
+        for (int y = mur.top(); y <= mur.bottom(); ++y)
+            for (int x = mur.left(); x <= mur.right(); ++x) c.set_pixel(x, y, BLEU);
+        c.couleur_pinceau = ROUGE;
+        c.FloodFill(graine.x(), graine.y(), BLEU);
+        for (int y = 0; y < 10; ++y)
+            for (int x = 0; x < 12; ++x) {
+                const Couleur attendu = mur.contains(x, y) ? BLEU : (zone.contains(x, y) ? ROUGE : BLANC);
+                QVERIFY2(c.pixel(x, y) == attendu, qPrintable(QStringLiteral("pixel (%1, %2)").arg(x).arg(y)));
+            }
+    }
+
     void remplissage_quatre_voisins()
     {
         // Two areas that touch only at a corner stay apart.

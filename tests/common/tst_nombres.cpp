@@ -41,6 +41,11 @@ private Q_SLOTS:
         QTest::newRow("width 2 integer") << 0.0 << 2 << 0 << " 0";
         QTest::newRow("exact zero") << 0.0 << 1 << 2 << "0.00";
         QTest::newRow("negative zero shows no sign") << -0.0 << 1 << 2 << "0.00";
+        QTest::newRow("-0.004 shows as zero, no sign") << -0.004 << 2 << 2 << "0.00";
+        QTest::newRow("-0.4 with no decimals, padded") << -0.4 << 2 << 0 << " 0";
+        // The double nearest -0.005 is -0.00500000000000000010..., past the half.
+        QTest::newRow("-0.005 keeps its sign") << -0.005 << 2 << 2 << "-0.01";
+        QTest::newRow("-0.0001 with four decimals") << -0.0001 << 1 << 4 << "-0.0001";
         QTest::newRow("narrower than text") << 108.59 << 3 << 2 << "108.59";
         QTest::newRow("rounding") << 1.005 << 1 << 1 << "1.0";
         QTest::newRow("no decimals") << 150.0 << 3 << 0 << "150";

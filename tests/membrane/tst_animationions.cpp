@@ -109,6 +109,45 @@ private Q_SLOTS:
             QCOMPARE(a.moyenne, 0.0);
     }
 
+    // At EK = 0 (equal concentrations, ln 1 = 0) there is no threshold and
+    // neither direction is refused: every K+ ion that reaches the other side
+    // crosses and is counted, so the two counts are exactly the crossings seen
+    // (no normalisation ever resets them).
+    void ek_nul_passages_libres_data()
+    {
+        QTest::addColumn<double>("c");
+        QTest::addColumn<int>("graine");
+        QTest::newRow("100 / 100") << 100.0 << 12345;
+        QTest::newRow("300 / 300, the 600 particles") << 300.0 << 77;
+        QTest::newRow("10 / 10, few ions") << 10.0 << 5;
+    }
+    void ek_nul_passages_libres()
+    {
+        QFETCH(double, c);
+        QFETCH(int, graine);
+        const double e = ek(c, c);
+        QCOMPARE(e, 0.0);
+        std::mt19937 gen(graine);
+        AnimationIons a;
+        QImage im = image_unie(300, 164);
+        a.remise_zero(c, c);
+        a.placer(c, c, gen, im);
+        int entrees = 0, sorties = 0;
+        for (int t = 0; t < 2000; ++t) {
+            const auto avant = a.ions;
+            a.pas(e, gen, im);
+            for (int i = 1; i <= a.nb_ions; i += 2) {
+                entrees += avant[i].x > 150 && a.ions[i].x < 150;
+                sorties += avant[i].x < 150 && a.ions[i].x > 150;
+            }
+            QCOMPARE(a.n_entrees, entrees);
+            QCOMPARE(a.n_sorties, sorties);
+        }
+        // Enough crossings both ways for a refusal to have had its chance.
+        QVERIFY(entrees > 20);
+        QVERIFY(sorties > 20);
+    }
+
     // The start-up case: the net outward count reaches 9, Em shown nears 90.
     void depart_vers_90()
     {
@@ -136,6 +175,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("attendu");
         QTest::newRow("EK < 0: minus written before") << -85.37 << 8.7 << "Em=-87.00";
         QTest::newRow("EK > 0") << 60.0 << 0.45 << "Em=4.50";
+        QTest::newRow("EK < 0, mean 0 after a reset: no minus") << -85.37 << 0.0 << "Em=0.00";
+        QTest::newRow("EK < 0, mean that shows as zero") << -85.37 << 0.0004 << "Em=0.00";
+        QTest::newRow("EK < 0, smallest mean shown") << -85.37 << 0.001 << "Em=-0.01";
         QTest::newRow("EK = 0: caption kept") << 0.0 << 1.0 << "";
     }
     void legende()

@@ -116,6 +116,46 @@ private Q_SLOTS:
         QCOMPARE(pixel(plot, 6, 200 - 10 + 1), ROUGE);
     }
 
+    // What a redraw at step 1 of two leaves in the model: the plain redraw the
+    // last step's conductances (30, 40) and step 1's concentrations; the one a
+    // bar move makes while editing, the model's own settings (70, 5 at the
+    // start-up concentrations). Both draw the same plot.
+    void reaff_reglages_data()
+    {
+        QTest::addColumn<bool>("garder");
+        QTest::addColumn<int>("gk");
+        QTest::addColumn<int>("gna");
+        QTest::addColumn<double>("c_nae");
+        QTest::newRow("plain redraw") << false << 30 << 40 << 4.0;
+        QTest::newRow("settings kept") << true << 70 << 5 << 144.0;
+    }
+    void reaff_reglages()
+    {
+        QFETCH(bool, garder);
+        QFETCH(int, gk);
+        QFETCH(int, gna);
+        QFETCH(double, c_nae);
+        EtatNernst e = etat_depart();
+        e.programme.nb_etapes = 2;
+        e.programme.etape(1) = {10, 20, 1, 2, 3, 4};
+        e.programme.etape(2) = {30, 40, 5, 6, 7, 8};
+        e.etape = 1;
+        e.membrane.gk = 70;
+        e.membrane.gna = 5;
+        EtatNernst temoin = e;
+        QImage plot = image_unie(420, 220), plot_temoin = image_unie(420, 220);
+        const QImage blanc = image_unie(420, 220);
+        if (garder)
+            e.reaff_tout_sans_reglages(plot, blanc);
+        else
+            e.reaff_tout(plot, blanc);
+        temoin.reaff_tout(plot_temoin, blanc);
+        QCOMPARE(plot, plot_temoin);
+        QCOMPARE(e.membrane.gk, gk);
+        QCOMPARE(e.membrane.gna, gna);
+        QCOMPARE(e.membrane.c_nae, c_nae);
+    }
+
     // Plot geometry: GK at 200 − g, GNa likewise, Em at Round(100 − Em).
     void trace_data()
     {

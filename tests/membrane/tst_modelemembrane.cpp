@@ -113,6 +113,30 @@ private Q_SLOTS:
         QCOMPARE(m.legende_em(), legende);
     }
 
+    // The Em caption: two decimals, and a value that shows as zero has no sign.
+    void legende_em_data()
+    {
+        QTest::addColumn<double>("em");
+        QTest::addColumn<QString>("legende");
+        QTest::newRow("-0.004 rounds to zero") << -0.004 << "Em=0.00";
+        QTest::newRow("-0.0049 rounds to zero") << -0.0049 << "Em=0.00";
+        // The double nearest -0.005 lies just past the half: -0.00500000000000000010.
+        QTest::newRow("-0.005") << -0.005 << "Em=-0.01";
+        QTest::newRow("exact zero") << 0.0 << "Em=0.00";
+        QTest::newRow("negative zero") << -0.0 << "Em=0.00";
+        QTest::newRow("0.004") << 0.004 << "Em=0.00";
+        QTest::newRow("-0.006") << -0.006 << "Em=-0.01";
+        QTest::newRow("start-up EK") << -85.3701849204175 << "Em=-85.37";
+    }
+    void legende_em()
+    {
+        QFETCH(double, em);
+        QFETCH(QString, legende);
+        ModeleMembrane m;
+        m.em = em;
+        QCOMPARE(m.legende_em(), legende);
+    }
+
     void conductances_nulles_remettent_a_zero()
     {
         ModeleMembrane m;

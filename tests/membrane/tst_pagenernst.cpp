@@ -1,6 +1,7 @@
 #include "common/aleatoire.h"
 #include "common/erreures.h"
 #include "common/imagewidget.h"
+#include "membrane/fichiernst.h"
 #include "membrane/pagenernst.h"
 #include "tests/hoteessai.h"
 
@@ -14,6 +15,9 @@
 #include <QTemporaryDir>
 
 #include <memory>
+
+Q_DECLARE_METATYPE(EtapeProg)
+Q_DECLARE_METATYPE(QList<EtapeProg>)
 
 namespace {
 
@@ -47,6 +51,18 @@ struct Banc {
             ++ticks;
         }
         return ticks;
+    }
+    // A click of the left mouse button on a button of the page.
+    void cliquer(const QString &nom)
+    {
+        QPushButton *b = bouton(nom);
+        QVERIFY2(b && b->isVisibleTo(page.get()) && b->isEnabled(), qPrintable(nom));
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    // The membrane timers tick until Em no longer moves.
+    void laisser_regler()
+    {
+        for (int t = 0; t < 2000; ++t) page->Timer_kTimer();
     }
     // Records n steps live, then enters the editor.
     void programmer(int n)
@@ -237,6 +253,53 @@ private Q_SLOTS:
         QCOMPARE(b.etiquette("Lab_em")->text(), QString("Em=-4.36"));
     }
 
+    // Em settled at EK with GK 100, then EK brought to 0 by making [K]i and [K]e
+    // equal: Em shrinks toward 0 from below (half the distance a tick) and
+    // stays between -0.005 and 0, where the caption reads "Em=0.00".
+    void em_vers_zero_par_dessous_data()
+    {
+        QTest::addColumn<QString>("barre");
+        QTest::addColumn<int>("valeur");
+        QTest::newRow("[K]e raised to 150") << "Scroll_ke" << 150;
+        QTest::newRow("[K]i lowered to 6") << "Scroll_ki" << 6;
+    }
+    void em_vers_zero_par_dessous()
+    {
+        QFETCH(QString, barre);
+        QFETCH(int, valeur);
+        Banc b;
+        b.barre("Scroll_gk")->setValue(0); // GK 100
+        for (int t = 0; t < 60; ++t) b.p().Timer_kTimer();
+        QCOMPARE(b.etiquette("Lab_em")->text(), QString("Em=-85.37"));
+        b.barre(barre)->setValue(300 - valeur);
+        QCOMPARE(b.etiquette("Label9")->text(), QString("EeqK=0.00"));
+        for (int t = 0; t < 30; ++t) {
+            b.p().Timer_kTimer();
+            const double em = b.p().etat.membrane.em;
+            if (em > -0.005) QCOMPARE(b.etiquette("Lab_em")->text(), QString("Em=0.00"));
+        }
+        QVERIFY(b.p().etat.membrane.em < 0);
+        QVERIFY(b.p().etat.membrane.em > -0.005);
+    }
+
+    // In the equilibrium mode the caption starts from a zero mean after each
+    // reset: it reads "Em=0.00" until a net crossing is counted.
+    void animation_em_zero_sans_signe()
+    {
+        Banc b;
+        semer(99);
+        b.cliquer("BitBtn12");
+        b.cliquer("GO");
+        int zeros = 0;
+        for (int t = 0; t < 300; ++t) {
+            b.p().Timer_animTimer();
+            const QString em = b.etiquette("Lab_em")->text();
+            QVERIFY2(em != "Em=-0.00", qPrintable(QString::number(t)));
+            zeros += em == "Em=0.00";
+        }
+        QVERIFY(zeros > 0);
+    }
+
     void menu_pot_equilibre()
     {
         Banc b;
@@ -252,10 +315,12 @@ private Q_SLOTS:
         QVERIFY(b.etiquette("Label10")->isHidden());
     }
 
-    // The bars write into the current step, and only when there is one.
+    // While the programme is edited the bars write into the current step, and
+    // only when there is one.
     void champ_du_programme()
     {
         Banc b;
+        b.p().BitBtn16Click(); // "Program.COURBE"
         b.barre("Scroll_nae")->setValue(300 - 100);
         QCOMPARE(b.p().etat.programme.etape(1).nae, 0);
         b.p().etat.etape = 2;
@@ -346,6 +411,61 @@ private Q_SLOTS:
         for (int x = 12; x < 420; ++x) QCOMPARE(dans_colonne(im, x, ROUGE), 0);
     }
 
+    // A step recorded live keeps the settings it was plotted with: moving a
+    // control after its tick, during the recording or after "STOP", changes
+    // only the next step. Step 1 is recorded at GK 40 and the start-up
+    // concentrations; the first move goes into step 2, the move after "STOP"
+    // into no step. The replay then plots step 1 where the recording did.
+    void enregistrement_garde_les_etapes_data()
+    {
+        QTest::addColumn<QString>("controle");
+        QTest::addColumn<int>("pendant"); // value set during the recording
+        QTest::addColumn<int>("apres");   // value set after "STOP"
+        QTest::addColumn<EtapeProg>("etape2");
+        QTest::newRow("GK bar") << "Scroll_gk" << 70 << 10 << EtapeProg{70, 0, 150, 6, 8, 144};
+        QTest::newRow("GNa bar") << "Scroll_gna" << 30 << 60 << EtapeProg{40, 30, 150, 6, 8, 144};
+        QTest::newRow("[K]i bar") << "Scroll_ki" << 100 << 200 << EtapeProg{40, 0, 100, 6, 8, 144};
+        QTest::newRow("[Na]e bar") << "Scroll_nae" << 50 << 250 << EtapeProg{40, 0, 150, 6, 8, 50};
+        // A left click adds 10 to [K]e: 6 then 16.
+        QTest::newRow("[K]e picture clicked") << "ima_ke" << 0 << 0 << EtapeProg{40, 0, 150, 16, 8, 144};
+    }
+    void enregistrement_garde_les_etapes()
+    {
+        QFETCH(QString, controle);
+        QFETCH(int, pendant);
+        QFETCH(int, apres);
+        QFETCH(EtapeProg, etape2);
+        Banc b;
+        auto bouger = [&](int v) {
+            if (QScrollBar *s = b.barre(controle))
+                s->setValue(s->maximum() - v);
+            else
+                QTest::mouseClick(b.image(controle), Qt::LeftButton, {}, QPoint(1, 1));
+        };
+        const EtapeProg etape1{40, 0, 150, 6, 8, 144};
+        const Programme &p = b.p().etat.programme;
+        b.barre("Scroll_gk")->setValue(100 - 40);
+        b.cliquer("BitBtn14"); // "Lancer COURBE"
+        b.p().Timer_courbeTimer();
+        QCOMPARE(p.etape(1), etape1);
+        QCOMPARE(pixel(b.plot(), 6, 200 - 40 + 1), ROUGE); // GK 40 plotted at x = 5
+        bouger(pendant);
+        QCOMPARE(p.etape(1), etape1);
+        b.p().Timer_courbeTimer();
+        QCOMPARE(p.etape(2), etape2);
+        b.cliquer("BitBtn14"); // "STOP"
+        bouger(apres);
+        QCOMPARE(p.etape(1), etape1);
+        QCOMPARE(p.etape(2), etape2);
+        b.cliquer("BitBtn16"); // "Program.COURBE": the recorded steps become the programme
+        b.cliquer("BitBtn16"); // "Fin program.": a trial
+        b.finir_essai();
+        QCOMPARE(p.nb_etapes, 2);
+        QCOMPARE(p.etape(1), etape1);
+        QCOMPARE(p.etape(2), etape2);
+        QCOMPARE(pixel(b.plot(), 6, 200 - 40 + 1), ROUGE); // the replay of step 1
+    }
+
     void editeur_boutons()
     {
         Banc b;
@@ -432,6 +552,81 @@ private Q_SLOTS:
         b.barre("Scroll_gk")->setValue(100 - 42);
         QCOMPARE(pixel(b.plot(), 11, 200 - 41 + 1), ROUGE);
         QVERIFY(dans_colonne(b.plot(), 10, NOIR) > 150); // the cursor at step 2
+    }
+
+    // A programme of three steps (GK, GNa) = (100, 0), (20, 100), (50, 5) at the
+    // start-up concentrations, built with the editor's buttons and the bars.
+    // After the moves of each row, the bars, their captions, the model and the
+    // Em reached all belong to the step shown. Expected Em is the settled value
+    // (GK × EK + GNa × ENa) / (GK + GNa), with EK = −61/2.3 × ln(150/6) =
+    // −85.3702 and ENa = −61/2.3 × ln(8/144) = 76.6577, by hand.
+    void edition_montre_l_etape_data()
+    {
+        QTest::addColumn<QStringList>("clics");
+        QTest::addColumn<int>("etape");
+        QTest::addColumn<int>("gk");
+        QTest::addColumn<int>("gna");
+        QTest::addColumn<double>("em");
+        QTest::addColumn<QString>("legende_em");
+        const QString recule = "recule1", avance = "BitBtn17", essai = "BitBtn18";
+        // (20 × −85.3702 + 100 × 76.6577) / 120
+        QTest::newRow("<-- once: step 2") << QStringList{recule} << 2 << 20 << 100 << 49.65304064 << "Em=49.65";
+        // GNa 0: Em settles on EK
+        QTest::newRow("<-- twice: step 1") << QStringList{recule, recule} << 1 << 100 << 0 << -85.37018492
+                                           << "Em=-85.37";
+        QTest::newRow("<-- twice, -->: step 2") << QStringList{recule, recule, avance} << 2 << 20 << 100
+                                                << 49.65304064 << "Em=49.65";
+        // (50 × −85.3702 + 5 × 76.6577) / 55
+        QTest::newRow("<-- twice, --> twice: step 3") << QStringList{recule, recule, avance, avance} << 3 << 50 << 5
+                                                      << -70.64037850 << "Em=-70.64";
+        QTest::newRow("--> at the end: a copy of step 3")
+            << QStringList{avance} << 4 << 50 << 5 << -70.64037850 << "Em=-70.64";
+        // The trial leaves the page at step 2; the step appended copies step 3.
+        QTest::newRow("trial, then --> at the end: a copy of step 3")
+            << QStringList{essai, avance} << 4 << 50 << 5 << -70.64037850 << "Em=-70.64";
+    }
+    void edition_montre_l_etape()
+    {
+        QFETCH(QStringList, clics);
+        QFETCH(int, etape);
+        QFETCH(int, gk);
+        QFETCH(int, gna);
+        QFETCH(double, em);
+        QFETCH(QString, legende_em);
+        Banc b;
+        QScrollBar *s_gk = b.barre("Scroll_gk");
+        QScrollBar *s_gna = b.barre("Scroll_gna");
+        b.cliquer("BitBtn16"); // "Program.COURBE"
+        const QList<QPair<int, int>> etapes{{100, 0}, {20, 100}, {50, 5}};
+        for (const auto &[k, na] : etapes) {
+            b.cliquer("BitBtn17"); // "-->" appends a step
+            s_gk->setValue(100 - k);
+            s_gna->setValue(100 - na);
+        }
+        const Programme &p = b.p().etat.programme;
+        QCOMPARE(p.nb_etapes, 3);
+        for (const QString &nom : clics) {
+            b.cliquer(nom);
+            if (nom == "BitBtn18") b.finir_essai();
+        }
+        QCOMPARE(b.p().etat.etape, etape);
+        QCOMPARE(s_gk->value(), 100 - gk);
+        QCOMPARE(s_gna->value(), 100 - gna);
+        QCOMPARE(b.etiquette("lab_gk")->text(), QString("GK=%1").arg(gk));
+        QCOMPARE(b.etiquette("lab_gna")->text(), QString("GNa=%1").arg(gna));
+        QCOMPARE(b.p().etat.membrane.gk, gk);
+        QCOMPARE(b.p().etat.membrane.gna, gna);
+        QCOMPARE(b.etiquette("lab_ki")->text(), QString("[K]i=150"));
+        QCOMPARE(b.etiquette("lab_ke")->text(), QString("[K]e= 6"));
+        b.laisser_regler();
+        QVERIFY2(qAbs(b.p().etat.membrane.em - em) < 1e-6, qPrintable(QString::number(b.p().etat.membrane.em)));
+        QCOMPARE(b.etiquette("Lab_em")->text(), legende_em);
+        // Walking through the steps changes none of them.
+        for (int i = 1; i <= 3; ++i) {
+            QCOMPARE(p.etape(i).gk, etapes[i - 1].first);
+            QCOMPARE(p.etape(i).gna, etapes[i - 1].second);
+        }
+        QCOMPARE(p.etape(etape), (EtapeProg{gk, gna, 150, 6, 8, 144}));
     }
 
     // ---- Ion-flux animation ----
@@ -557,6 +752,57 @@ private Q_SLOTS:
         QVERIFY(q.em_etape(1) != 11.0);
         QVERIFY(q.em_etape(2) != 22.0);
         QCOMPARE(q.em_etape(3), 33.0);
+    }
+
+    // Loading a file replays it from its own first step: Em settles toward the
+    // potentials of step 1's concentrations, whatever the page or a file loaded
+    // before held. `avant` is the one step (three times over) of a file loaded
+    // and replayed first, none when the page is at its start-up values; the
+    // file then loaded holds `premiere` three times. Expected Em of step 1 by
+    // hand: EK = −61/2.3 × ln([K]i/[K]e) with GK only, ENa likewise with GNa only.
+    void rejeu_depuis_sa_premiere_etape_data()
+    {
+        QTest::addColumn<QList<EtapeProg>>("avant");
+        QTest::addColumn<EtapeProg>("premiere");
+        QTest::addColumn<double>("em");
+        const EtapeProg k_depart{100, 0, 150, 6, 8, 144};
+        const EtapeProg k_ke0{100, 0, 150, 0, 8, 144};
+        // [K]e 0 is read as 0.1: −61/2.3 × ln(150 / 0.1)
+        QTest::newRow("[K]e 0 after the start-up page") << QList<EtapeProg>{} << k_ke0 << -193.95932331;
+        QTest::newRow("[K]e 0 after a file at [K]e 6") << QList<EtapeProg>{k_depart} << k_ke0 << -193.95932331;
+        // −61/2.3 × ln(150 / 6)
+        QTest::newRow("[K]e 6 after a file at [K]e 0") << QList<EtapeProg>{k_ke0} << k_depart << -85.37018492;
+        // GNa only: −61/2.3 × ln(8 / 20)
+        QTest::newRow("[Na]e 20 after a file at [Na]e 144")
+            << QList<EtapeProg>{{0, 100, 150, 6, 8, 144}} << EtapeProg{0, 100, 150, 6, 8, 20} << 24.30162376;
+    }
+    void rejeu_depuis_sa_premiere_etape()
+    {
+        QFETCH(QList<EtapeProg>, avant);
+        QFETCH(EtapeProg, premiere);
+        QFETCH(double, em);
+        QTemporaryDir dir;
+        auto fichier = [&](const QString &nom, EtapeProg e) {
+            Programme p;
+            p.nb_etapes = 3;
+            for (int i = 1; i <= 3; ++i) p.etape(i) = e;
+            QFile f(dir.filePath(nom));
+            if (!f.open(QIODevice::WriteOnly)) return QString();
+            f.write(ecrire_nst(p));
+            return f.fileName();
+        };
+        Banc b;
+        for (const EtapeProg &e : avant) {
+            QVERIFY(b.p().lec_nernst(fichier("avant.nst", e), true));
+            b.finir_essai();
+        }
+        QVERIFY(b.p().lec_nernst(fichier("prog.nst", premiere), true));
+        // The page shows step 1 while Em settles.
+        QCOMPARE(b.etiquette("lab_ke")->text(), QString("[K]e=%1").arg(premiere.ke, 2));
+        QCOMPARE(b.etiquette("lab_nae")->text(), QString("[Na]e=%1").arg(premiere.nae, 2));
+        b.finir_essai();
+        const double em1 = b.p().etat.programme.em_etape(1);
+        QVERIFY2(qAbs(em1 - em) < 1.0, qPrintable(QString::number(em1)));
     }
 
     void sauver_apres_effacer()
