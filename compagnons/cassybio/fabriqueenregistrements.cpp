@@ -145,8 +145,9 @@ Enregistrement FabriqueEnregistrements::refractaire() const
                               "qui donne une deuxième réponse entière, puis le plus court qui donne encore une "
                               "deuxième réponse.")
             << QStringLiteral("Essais « Fibre » : une fibre isolée de chaque sorte reçoit un train de chocs (PR : "
-                              "période réfractaire). Notez la fréquence la plus haute à laquelle elle répond à "
-                              "chaque choc : au-delà, elle en saute un sur deux.");
+                              "période réfractaire) ; sa fréquence est dans le nom de l'essai (f = 1 / Δt entre deux "
+                              "chocs). Notez la fréquence la plus haute à laquelle elle répond à chaque choc : "
+                              "au-delà, elle en saute un sur deux.");
     e.periode_ms = PERIODE_MS;
     e.debut_ms = DEBUT_MS;
     e.voies << Enregistrement::Voie{QStringLiteral("Stimulation"), QStringLiteral("V"), true, -0.1, 1.1}
@@ -161,10 +162,9 @@ Enregistrement FabriqueEnregistrements::refractaire() const
             std::vector<double> chocs;
             for (int k = 0; k * periode <= DERNIER_CHOC_MS + EPS; ++k) chocs.push_back(k * periode);
             ajouter_essai(e,
-                          QStringLiteral("Fibre à PR %1 : %2 Hz (%3 ms)")
+                          QStringLiteral("Fibre à PR %1 : %2 Hz")
                               .arg(g == 0 ? QStringLiteral("longue") : QStringLiteral("courte"))
-                              .arg(std::lround(1000.0 / periode))
-                              .arg(en_francais(periode, 2)),
+                              .arg(std::lround(1000.0 / periode)),
                           fibre, VOLTS_TRAINS, chocs);
         }
     }
