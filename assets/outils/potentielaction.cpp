@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -16,6 +17,11 @@ constexpr double PAS = 0.001;              // integration step, ms
 constexpr double DUREE_ETAPE = 1.0 / 6.0;  // one sample of the nerve page
 constexpr double STIMULUS = 100.0;         // µA/cm², for 0.2 ms after the first step
 constexpr double DUREE_STIMULUS = 0.2;
+// The nerve page draws the first 30 steps: the slow end of the potassium
+// conductance is faded out over these steps so that the undershoot is back at
+// rest by the 30th step and no response ends on a step.
+constexpr int DEBUT_RETOUR = 18;
+constexpr int FIN_RETOUR = 29;
 
 // x / (1 - exp(-x / k)) with its limit k at x = 0.
 double quotient(double x, double k) { return std::abs(x) < 1e-9 ? k : x / (1.0 - std::exp(-x / k)); }
@@ -33,6 +39,16 @@ Taux taux(double v)
     return {0.01 * quotient(v + 55.0, 10.0), 0.125 * std::exp(-(v + 65.0) / 80.0),
             0.1 * quotient(v + 40.0, 10.0),  4.0 * std::exp(-(v + 65.0) / 18.0),
             0.07 * std::exp(-(v + 65.0) / 20.0), 1.0 / (1.0 + std::exp(-(v + 35.0) / 10.0))};
+}
+
+// The share of the potassium rise kept at step k: all of it up to
+// DEBUT_RETOUR, then a half cosine squared down to none at FIN_RETOUR.
+double retour(int k)
+{
+    if (k <= DEBUT_RETOUR) return 1.0;
+    if (k >= FIN_RETOUR) return 0.0;
+    const double c = std::cos(std::numbers::pi / 2 * (k - DEBUT_RETOUR) / (FIN_RETOUR - DEBUT_RETOUR));
+    return c * c;
 }
 
 double g_na(const Portes &p) { return G_NA * p.m * p.m * p.m * p.h; }
@@ -53,7 +69,7 @@ std::vector<PotentielAction::Etape> PotentielAction::programme()
     const int sous_pas = static_cast<int>(std::lround(DUREE_ETAPE / PAS));
     double temps = 0.0;
     for (int k = 0; k < NB_ETAPES; ++k) {
-        hh.emplace_back(g_k(p) - gk_repos, g_na(p) - gna_repos);
+        hh.emplace_back(retour(k) * (g_k(p) - gk_repos), g_na(p) - gna_repos);
         for (int s = 0; s < sous_pas; ++s) {
             const bool stimule = temps >= DUREE_ETAPE && temps < DUREE_ETAPE + DUREE_STIMULUS;
             const double i = (stimule ? STIMULUS : 0.0) - g_na(p) * (v - E_NA) - g_k(p) * (v - E_K) - G_L * (v - E_L);
@@ -99,9 +115,8 @@ std::vector<double> PotentielAction::rejouer(const std::vector<Etape> &p)
     for (const Etape &e : p) {
         m.gk = e.gk;
         m.gna = e.gna;
-        m.calcul_em();
+        for (int k = 0; k < 41; ++k) m.calcul_em();
         em.push_back(m.em);
-        for (int k = 0; k < 40; ++k) m.calcul_em();
     }
     return em;
 }

@@ -23,12 +23,13 @@ public:
 
     // The conductances of every step: the resting values plus the rise of the
     // Hodgkin–Huxley conductances above their resting level, scaled so that the
-    // sodium peak reaches 100.
+    // sodium peak reaches 100; the potassium rise fades out by the 30th step.
     static std::vector<Etape> programme();
-    // Em reached at each step when the page replays the programme: settled on
-    // the first step, then at each step one relaxation step of the new
-    // conductances followed by 40 more until the next step (two timers at 5 ms
-    // for 100 ms).
+    // Em reached at the end of each step on the page's membrane model: settled
+    // on the first step, then at each step the new conductances' relaxation
+    // step and the 40 more of the two timers at 5 ms until the next step.
+    // (Em taken after the first relaxation step alone lags one step behind
+    // the conductances and peaks near +26 mV instead of +32.)
     static std::vector<double> rejouer(const std::vector<Etape> &p);
     // The .nst file: N, six integers per step, N reals; CR LF line ends.
     static QByteArray fichier_nst(const std::vector<Etape> &p, const std::vector<double> &em);

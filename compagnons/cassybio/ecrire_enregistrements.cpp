@@ -1,11 +1,9 @@
-// Writes into the acquisition folder of the run directory (first argument) the
-// launcher's template cassybio.sav and the three recordings under electro/,
-// from Kalmeno's action potential curve (second argument, ess0.nst).
+// Writes into the acquisition folder of the run directory (the argument) the
+// launcher's template cassybio.sav and the three recordings under electro/.
 #include "compagnons/cassybio/fabriqueenregistrements.h"
 #include "compagnons/commun/formatexw.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -24,21 +22,14 @@ bool ecrire(const QString &chemin, const QByteArray &octets)
 
 int main(int argc, char **argv)
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s CASSYBIO_DIR ESS0_NST\n", argv[0]);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s CASSYBIO_DIR\n", argv[0]);
         return 2;
     }
     const QDir dossier(QString::fromLocal8Bit(argv[1]));
-    const QString ess0 = QString::fromLocal8Bit(argv[2]);
-    if (!QFileInfo(ess0).isFile()) {
-        std::fprintf(stderr, "missing %s\n", argv[2]);
-        return 1;
-    }
-    ModeleNerf nerf;
-    nerf.lec_fic_ess0(ess0);
     if (!dossier.mkpath(QStringLiteral("electro"))) return 1;
 
-    FabriqueEnregistrements f(nerf);
+    const FabriqueEnregistrements f;
     const bool ok = ecrire(dossier.filePath(QStringLiteral("cassybio.sav")), FabriqueEnregistrements::modele_lanceur()) &&
                     ecrire(dossier.filePath(QStringLiteral("electro/&refr~A.exw")), FormatExw::ecrire(f.refractaire())) &&
                     ecrire(dossier.filePath(QStringLiteral("electro/&recr~A.exw")), FormatExw::ecrire(f.recrutement())) &&

@@ -1,43 +1,81 @@
 #pragma once
 #include "compagnons/commun/enregistrement.h"
-#include "nerve/modelenerf.h"
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
 
-// The recordings shown through the acquisition launcher, made with Kalmeno's
-// nerve model (the one of the page "Période réfractaire") and with mavoren's
-// EMG simulator: what a class would have recorded on a real bench.
+#include <vector>
+
+// The recordings shown through the acquisition launcher: what a class would
+// record on a frog sciatic nerve (paired shocks, trains on single fibres,
+// recruitment) and, with mavoren's EMG simulator, on a quadriceps.
+//
+// The nerve holds two groups of fibres. Each has its absolute refractory
+// period, after which a fibre's action potential recovers its full size within
+// a brief relative period, its share of the compound response, its conduction
+// speed (spread by a few per cent within the group) and its range of
+// thresholds. The compound response is recorded between two electrodes on the
+// nerve, so each fibre's potential appears under the first one, then inverted
+// under the second.
 class FabriqueEnregistrements {
 public:
     static constexpr double PERIODE_MS = 0.05;
     static constexpr double DEBUT_MS = -1.0;
     static constexpr double FIN_MS = 19.0;
-    static constexpr double MV_PAR_UNITE = 0.05; // drawn curve units to mV at the electrodes
-    static constexpr int POSITION_REFRACTAIRE = 50; // intensity 0.50 V
-    // Delays of the second stimulus, in samples of the model (1/6 ms).
-    static const QList<int> &delais();
+    static constexpr double VOLTS_PAIRES = 1.0;  // supramaximal shocks of the paired trials
+    static constexpr double VOLTS_TRAINS = 0.5;  // shocks of the trains on single fibres
+    static constexpr double TAU_RELATIVE_MS = 0.025; // recovery after the absolute period
+    static constexpr double DUREE_CHOC_MS = 0.1;
+
+    struct Groupe {
+        QString nom;                 // as the questionnaire names it
+        double periode_absolue_ms;   // no action potential at or under this interval
+        double part;                 // share of the compound response
+        double vitesse_m_s;          // conduction speed
+        double seuil_v;              // the most excitable fibres answer from here
+        double seuil_plein_v;        // every fibre of the group answers from here
+    };
+    // The fibres with a long refractory period, then those with a short one.
+    static const std::vector<Groupe> &groupes();
+
+    // Intervals between the two shocks of the paired trials, in ms.
+    static const QList<double> &intervalles();
+    // Periods of the trains given to one fibre of each group, in ms.
+    static const QList<double> &periodes_trains(int groupe);
     // Intensities of the recruitment series, in hundredths of a volt.
     static const QList<int> &intensites();
 
-    // `nerf` holds the action potential curve (ess0.nst).
-    explicit FabriqueEnregistrements(const ModeleNerf &nerf, unsigned graine = 1);
+    // The share of a group's fibres that a shock of this intensity excites.
+    static double fraction_excitee(const Groupe &g, double volts);
+    // A fibre of the group given shocks at these times (ms): for each shock it
+    // answers, the shock's time and the size of its action potential (1 when
+    // fully recovered, less in the relative period).
+    struct Potentiel {
+        double t;
+        double taille;
+    };
+    static std::vector<Potentiel> potentiels(const Groupe &g, const std::vector<double> &chocs);
 
-    Enregistrement refractaire();
-    Enregistrement recrutement();
+    explicit FabriqueEnregistrements(unsigned graine = 1);
+
+    Enregistrement refractaire() const;
+    Enregistrement recrutement() const;
     static Enregistrement reflexe_volontaire(unsigned graine = 1);
-
-    // The nerve signal of the model's last run at time t (ms after the first
-    // stimulus), in curve units times the run's gain, smoothly interpolated
-    // between the model's samples.
-    static double signal(const ModeleNerf &m, double gain, double t);
 
     // The batch template of the launcher (CR LF lines, "SET CHEM_CAS" on the second).
     static QByteArray modele_lanceur();
 
 private:
-    // One trial: one or two stimuli of the same intensity, p samples apart.
-    void ajouter_essai(Enregistrement &e, const QString &nom, int position_i_stim, bool deux, int p);
-    ModeleNerf nerf_;
+    // What the electrodes see: the whole nerve or one fibre of a group.
+    struct Preparation {
+        std::vector<int> groupes; // indices into groupes()
+        double amplitude_mv;      // of one group's whole potential, or of the fibre's
+        double distance1_mm;      // from the cathode to each recording electrode
+        double distance2_mm;
+        bool dispersion;          // speeds spread within a group (a nerve) or not (a fibre)
+    };
+    void ajouter_essai(Enregistrement &e, const QString &nom, const Preparation &p, double volts,
+                       const std::vector<double> &chocs) const;
     unsigned graine_;
 };

@@ -46,7 +46,7 @@ FenetreCassybio::FenetreCassybio(QWidget *parent) : QMainWindow(parent)
     liste_essais = new QListWidget(boite);
     liste_essais->setObjectName(QStringLiteral("liste_essais"));
     lb->addWidget(liste_essais, 1);
-    superposition = new QCheckBox(QStringLiteral("Superposer tous les essais"), boite);
+    superposition = new QCheckBox(QStringLiteral("Superposer la série"), boite);
     superposition->setObjectName(QStringLiteral("superposition"));
     lb->addWidget(superposition);
     milieu->addWidget(boite);

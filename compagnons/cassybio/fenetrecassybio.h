@@ -7,8 +7,8 @@ class QListWidget;
 class VueTraces;
 
 // cassybio: the acquisition viewer. Opens a .exw recording, lists its trials,
-// plots the channels of the chosen trial (or all trials superposed) against
-// time, with two measuring cursors.
+// plots the channels of the chosen trial (or all trials of its series
+// superposed) against time, with two measuring cursors.
 class FenetreCassybio : public QMainWindow {
     Q_OBJECT
 public:

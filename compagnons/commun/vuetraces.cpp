@@ -73,6 +73,13 @@ void VueTraces::setSuperposition(bool oui)
     toutVoir();
 }
 
+QString VueTraces::serie(const QString &nom_essai)
+{
+    qsizetype n = 0;
+    while (n < nom_essai.size() && !nom_essai[n].isDigit()) ++n;
+    return nom_essai.left(n).trimmed();
+}
+
 void VueTraces::setMessageVide(const QString &texte)
 {
     vide_ = texte;
@@ -203,8 +210,9 @@ void VueTraces::paintEvent(QPaintEvent *)
         if (superposition_) {
             QColor pale = couleur;
             pale.setAlpha(90);
+            const QString la_serie = serie(enr_.essais[essai_].nom);
             for (int e = 0; e < int(enr_.essais.size()); ++e)
-                if (e != essai_) tracer(e, QPen(pale, 1.0));
+                if (e != essai_ && serie(enr_.essais[e].nom) == la_serie) tracer(e, QPen(pale, 1.0));
         }
         tracer(essai_, QPen(couleur, 1.4));
         p.restore();

@@ -14,11 +14,15 @@ public:
 
     void setEnregistrement(const Enregistrement &e);
     const Enregistrement &enregistrement() const { return enr_; }
-    // The trial shown in full colour; with superposition every trial is drawn
-    // and the current one over the others.
+    // The trial shown in full colour; with superposition every trial of its
+    // series is drawn and the current one over the others.
     void setEssaiCourant(int essai);
     int essaiCourant() const { return essai_; }
     void setSuperposition(bool oui);
+    // The series of a trial: its name up to the first digit, so that
+    // "Intervalle 2,1 ms" and "Intervalle 1,5 ms" go together, apart from
+    // "Fibre à PR longue : 488 Hz".
+    static QString serie(const QString &nom_essai);
     // What the empty view says.
     void setMessageVide(const QString &texte);
 

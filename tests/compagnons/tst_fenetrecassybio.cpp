@@ -30,9 +30,7 @@ private Q_SLOTS:
         QFETCH(QString, dossier);
         QFETCH(QString, demande);
         QTemporaryDir d;
-        ModeleNerf nerf;
-        nerf.lec_fic_ess0(qEnvironmentVariable("KALMENO_RUN_DIR") + "/ess0.nst");
-        const Enregistrement e = FabriqueEnregistrements(nerf).recrutement();
+        const Enregistrement e = FabriqueEnregistrements().recrutement();
         ecrire_tout(d.path() + "/" + dossier + "/cassybio/electro/&recr~A.exw", FormatExw::ecrire(e));
         FenetreCassybio f;
         QCOMPARE(f.ouvrir(d.path() + demande), QString());

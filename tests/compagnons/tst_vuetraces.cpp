@@ -24,6 +24,66 @@ Enregistrement dix_ms()
 class TstVueTraces : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void serie_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("serie");
+        // The trial names of the recordings the viewer is given: up to the first digit.
+        QTest::newRow("paired shocks") << "Intervalle 2,1 ms" << "Intervalle";
+        QTest::newRow("train on a fibre") << "Fibre à PR longue : 488 Hz" << "Fibre à PR longue :";
+        QTest::newRow("recruitment") << "Intensité 0,20 V" << "Intensité";
+        QTest::newRow("numbered") << "Réflexe rotulien n°2" << "Réflexe rotulien n°";
+        QTest::newRow("no digit: the whole name") << "témoin" << "témoin";
+        QTest::newRow("unnamed") << "" << "";
+    }
+    void serie()
+    {
+        QFETCH(QString, nom);
+        QFETCH(QString, serie);
+        QCOMPARE(VueTraces::serie(nom), serie);
+    }
+
+    void superposition_de_la_serie_data()
+    {
+        QTest::addColumn<int>("courant");
+        QTest::addColumn<int>("traits"); // flat traces crossing the middle of the plot
+        // "Essai 1" and "Essai 2" are one series, "Autre 1" another.
+        QTest::newRow("Essai 1: its series") << 0 << 2;
+        QTest::newRow("Essai 2: its series") << 1 << 2;
+        QTest::newRow("Autre 1: alone") << 2 << 1;
+    }
+    void superposition_de_la_serie()
+    {
+        QFETCH(int, courant);
+        QFETCH(int, traits);
+        Enregistrement e;
+        e.periode_ms = 1.0;
+        e.voies << Enregistrement::Voie{"A", "mV", true, 0, 30};
+        const std::pair<const char *, double> essais[] = {{"Essai 1", 5}, {"Essai 2", 15}, {"Autre 1", 25}};
+        for (const auto &[nom, niveau] : essais) {
+            auto &t = e.ajouter_essai(nom);
+            for (int i = 0; i <= 10; ++i) t.valeurs[0].push_back(niveau);
+        }
+        VueTraces v;
+        v.resize(400, 300);
+        v.setEnregistrement(e);
+        v.setEssaiCourant(courant);
+        v.setSuperposition(true);
+        // Down the column of t = 5 ms, away from the cursors, count the runs of the
+        // channel's blue, full or pale.
+        const QImage im = v.grab().toImage();
+        const int x = v.x_de(5.0);
+        int runs = 0;
+        bool dans = false;
+        for (int y = 0; y < im.height(); ++y) {
+            const QColor c = im.pixelColor(x, y);
+            const bool bleu = c.blue() > c.red() + 30;
+            if (bleu && !dans) ++runs;
+            dans = bleu;
+        }
+        QCOMPARE(runs, traits);
+    }
+
     void curseurs_sur_les_echantillons_data()
     {
         QTest::addColumn<double>("demande");
