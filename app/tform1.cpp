@@ -15,10 +15,12 @@
 #include "common/lanceurs.h"
 #include "common/plateforme.h"
 #include "common/polices.h"
+#include "common/traduction.h"
 #include "fechner/pagefechner.h"
 #include "membrane/pagenernst.h"
 #include "nerve/pagenerf.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -201,6 +203,7 @@ QFileDialog *TForm1::dialogue(const char *nom)
         f->setOption(QFileDialog::DontConfirmOverwrite, !t.enregistrer);
         f->setDefaultSuffix(QLatin1String(t.extension));
         f->setNameFilters(t.filtres);
+        f->setProxyModel(new ModeleFichiersFrancais(f));
         return f;
     }
     return nullptr;
@@ -381,6 +384,9 @@ QString TForm1::choisir(QFileDialog *d)
     // keeps the last name however asked (an empty selection is ignored), so
     // the box itself is cleared.
     if (auto *nom = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))) nom->clear();
+    // Nor may the file chosen last stay selected in the list, which Enter would take.
+    for (auto *liste : d->findChildren<QAbstractItemView *>())
+        if (liste->selectionModel()) liste->selectionModel()->clear();
     // The last filter lists every kind the dialog reads ("Les deux" where there are several).
     d->selectNameFilter(d->nameFilters().constLast());
     if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return {};

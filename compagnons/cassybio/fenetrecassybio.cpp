@@ -1,10 +1,10 @@
 #include "compagnons/cassybio/fenetrecassybio.h"
 #include "common/plateforme.h"
+#include "compagnons/commun/dialoguefichier.h"
 #include "compagnons/commun/formatexw.h"
 #include "compagnons/commun/vuetraces.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -93,7 +93,7 @@ void FenetreCassybio::ouvrir_et_signaler(const QString &chemin)
 void FenetreCassybio::dialogue_ouvrir()
 {
     const QString depart = fichier_.isEmpty() ? QString() : QFileInfo(fichier_).path();
-    const QString chemin = QFileDialog::getOpenFileName(this, QStringLiteral("Ouvrir un enregistrement"), depart,
-                                                        QStringLiteral("Enregistrements (*.exw);;Tous les fichiers (*)"));
+    const QString chemin = choisir_fichier(this, QStringLiteral("Ouvrir un enregistrement"), depart,
+                                           QStringLiteral("Enregistrements (*.exw);;Tous les fichiers (*)"), false);
     if (!chemin.isEmpty()) ouvrir_et_signaler(chemin);
 }

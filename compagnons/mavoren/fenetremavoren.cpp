@@ -1,10 +1,10 @@
 #include "compagnons/mavoren/fenetremavoren.h"
+#include "compagnons/commun/dialoguefichier.h"
 #include "compagnons/commun/formatexw.h"
 #include "compagnons/commun/texte.h"
 #include "compagnons/commun/vuetraces.h"
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -218,9 +218,8 @@ void FenetreMavoren::enregistrer()
         QMessageBox::information(this, windowTitle(), QStringLiteral("Aucun essai à enregistrer."));
         return;
     }
-    const QString chemin = QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrer les essais"),
-                                                        QStringLiteral("essais.exw"),
-                                                        QStringLiteral("Enregistrements (*.exw)"));
+    const QString chemin = choisir_fichier(this, QStringLiteral("Enregistrer les essais"), QStringLiteral("essais.exw"),
+                                           QStringLiteral("Enregistrements (*.exw)"), true);
     if (chemin.isEmpty()) return;
     QSaveFile f(chemin);
     if (!f.open(QIODevice::WriteOnly) || f.write(FormatExw::ecrire(tous_les_essais())) < 0 || !f.commit())

@@ -713,6 +713,8 @@ private Q_SLOTS:
                 auto *d = qobject_cast<QFileDialog *>(m);
                 QVERIFY(d);
                 noms << d->findChild<QLineEdit *>("fileNameEdit")->text();
+                // Nothing chosen yet: Enter would take no file.
+                QVERIFY(!d->selectedFiles().contains(chemin));
                 d->findChild<QLineEdit *>("fileNameEdit")->setText(chemin);
                 QMetaObject::invokeMethod(d, "accept", Qt::QueuedConnection);
             }};
