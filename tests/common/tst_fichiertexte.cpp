@@ -1,5 +1,6 @@
 #include "common/erreures.h"
 #include "common/fichiertexte.h"
+#include "fichiersessai.h"
 #include "filsessai.h"
 
 #include <QElapsedTimer>
@@ -9,17 +10,6 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-namespace {
-
-// The peak memory of the process so far, in KB.
-long pic_memoire_ko()
-{
-    rusage r{};
-    ::getrusage(RUSAGE_SELF, &r);
-    return r.ru_maxrss;
-}
-
-} // namespace
 
 class TstFichierTexte : public QObject {
     Q_OBJECT
@@ -133,12 +123,7 @@ private Q_SLOTS:
         QFETCH(int, lignes_avant);
         QTemporaryDir d;
         const QString f = d.filePath(QStringLiteral("enorme.fch"));
-        {
-            QFile e(f);
-            QVERIFY(e.open(QIODevice::WriteOnly));
-            e.write(debut);
-            QVERIFY(e.resize(qint64(800) * 1024 * 1024));
-        }
+        ecrire_enorme(f, debut, qint64(800) * 1024 * 1024);
         QElapsedTimer montre;
         montre.start();
         const long avant = pic_memoire_ko();
