@@ -248,6 +248,7 @@ bool ecrire_fichier(const QString &chemin, const QByteArray &octets)
         f.cancelWriting();
         throw ErreurES::depuis_errno(err);
     }
+    errno = 0;
     if (!f.commit()) throw ErreurES::depuis_errno(errno ? errno : EIO);
     return true;
 }
