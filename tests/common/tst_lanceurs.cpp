@@ -170,7 +170,8 @@ private Q_SLOTS:
         }
         QCOMPARE(lignes, QStringList{"x"});
         QVERIFY(!QFile::exists(dossier_csb()));
-        QVERIFY(pic_memoire_ko() - memoire < 20 * 1024);
+        // Far below the 400 MB file; the room is for the lines of the 1 MB read.
+        QVERIFY(pic_memoire_ko() - memoire < 64 * 1024);
     }
 
     void adaptation_data()
