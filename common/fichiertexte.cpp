@@ -214,6 +214,9 @@ bool lire_fichier(const QString &chemin, QByteArray &octets, qint64 limite)
     if (fd < 0) return false;
     octets.clear();
     const qint64 voulu = limite < 0 ? 0 : limite + 1;
+    // One allocation of the size to be read, rather than a growing copy.
+    struct stat st {};
+    if (::fstat(fd, &st) == 0) octets.reserve(qsizetype(std::min<qint64>(voulu, qint64(st.st_size) + 1)));
     char tampon[BLOC];
     try {
         while (octets.size() < voulu) {
