@@ -2,7 +2,6 @@
 #include "common/erreures.h"
 #include "common/fichiertexte.h"
 #include "fichiersessai.h"
-#include "filsessai.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -146,34 +145,6 @@ private Q_SLOTS:
         QCOMPARE(vu, erreur);
         QVERIFY(pic_memoire_ko() - memoire < 20 * 1024);
         QVERIFY(montre.elapsed() < 2000);
-    }
-
-    void dossier_lecture_seule_data()
-    {
-        QTest::addColumn<bool>("fichier_ecrivable");
-        // The start folder takes no new file (for an ordinary user; root is
-        // run as one): a couleurs.kmo that may be written is overwritten in
-        // place, a read-only one is left, without a word.
-        QTest::newRow("writable file: overwritten") << true;
-        QTest::newRow("read-only file: kept") << false;
-    }
-    void dossier_lecture_seule()
-    {
-        QFETCH(bool, fichier_ecrivable);
-        QTemporaryDir dir(QStringLiteral("/tmp/kalmeno-XXXXXX"));
-        const QString chemin = dir.filePath(FichierCouleurs::nom());
-        const FichierCouleurs::Valeurs ancien = {F, F, F, F, F, F, F, F};
-        const FichierCouleurs::Valeurs nouveau = {1, 2, 3, 4, 5, 6, 7, 8};
-        QVERIFY(FichierCouleurs::ecrire(chemin, ancien));
-        if (!fichier_ecrivable) QFile::setPermissions(chemin, QFile::ReadOwner | QFile::ReadOther);
-        fermer_dossier(dir.path());
-        const ResultatFils r = dans_un_fils({true, -1, dir.path()}, [&]() -> QByteArray {
-            return FichierCouleurs::ecrire(chemin, nouveau) ? "true" : "false";
-        });
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(r.statut, 0);
-        QCOMPARE(r.sortie, QByteArray(fichier_ecrivable ? "true" : "false"));
-        QCOMPARE(lire_tout(chemin), FichierCouleurs::texte(fichier_ecrivable ? nouveau : ancien));
     }
 
     void absent_ou_pas_un_fichier()
