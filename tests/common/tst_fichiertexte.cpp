@@ -7,9 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
-
 
 class TstFichierTexte : public QObject {
     Q_OBJECT
@@ -47,7 +45,7 @@ private Q_SLOTS:
         QCOMPARE(l.ligne(), QByteArray());
 
         // Read from the file a block at a time: the same lines, also when a
-        // CR LF or the mark is split across two blocks.
+        // CR LF is split across two blocks.
         QTemporaryDir d;
         for (qsizetype avant : {qsizetype(0), qsizetype(65535), qsizetype(65534)}) {
             // After a first line the mark is not at the start of the file.
