@@ -13,8 +13,19 @@ QByteArray FichierCouleurs::texte(const Valeurs &valeurs)
 void FichierCouleurs::lire_texte(const QByteArray &octets, const Peintre &peindre)
 {
     LecteurLignes lecteur(octets);
+    lire_lignes(lecteur, peindre);
+}
+
+void FichierCouleurs::lire_lignes(LecteurLignes &lecteur, const Peintre &peindre)
+{
     for (int ligne = 1; ligne <= NB_LIGNES; ++ligne) {
-        const QByteArray l = lecteur.ligne().trimmed();
+        QByteArray l;
+        try {
+            l = lecteur.ligne().trimmed();
+        } catch (const LigneTropLongue &) {
+            // No number is that long: the line is not a whole number.
+            throw ErreurES::code(106);
+        }
         Couleur valeur = 0;
         if (!l.isEmpty()) {
             const LectureEntier e = lire_entier(std::string_view(l.constData(), std::size_t(l.size())));
@@ -32,9 +43,10 @@ bool FichierCouleurs::ecrire(const QString &chemin, const Valeurs &valeurs)
 
 bool FichierCouleurs::lire(const QString &chemin, const Peintre &peindre)
 {
-    QByteArray octets;
-    if (!lire_fichier(chemin, octets)) return false;
-    lire_texte(octets, peindre);
+    // Only the eight lines are read, however big the file.
+    LecteurLignes lecteur(QByteArray{});
+    if (!lecteur.ouvrir(chemin)) return false;
+    lire_lignes(lecteur, peindre);
     return true;
 }
 

@@ -8,6 +8,8 @@
 
 #include "common/couleur.h"
 
+class LecteurLignes;
+
 // The colour settings file "couleurs.kmo": eight lines, each the colour value
 // of one frame as a signed decimal, CR LF after every line. Line 1 to 3: the
 // frames of page 0; 4: page 1; 5: page 2; 6: page 3 (both of its frames on
@@ -25,12 +27,16 @@ public:
     // Reads the eight lines of a file's bytes. An empty line, or a line past
     // the end of a shorter file, gives 0; blanks around the number are allowed;
     // lines after the eighth are ignored. A line that is not a whole number
-    // throws ErreurES 106 once the lines before it are painted.
+    // (one longer than LONGUEUR_MAX_LIGNE included) throws ErreurES 106 once
+    // the lines before it are painted. CR LF, lone LF and lone CR end a line;
+    // a leading UTF-8 mark is skipped.
     static void lire_texte(const QByteArray &octets, const Peintre &peindre);
+    static void lire_lignes(LecteurLignes &lecteur, const Peintre &peindre);
 
     // Writes the file; false when it cannot be created (nothing written).
     static bool ecrire(const QString &chemin, const Valeurs &valeurs);
-    // Reads the file; false when it cannot be opened (nothing painted).
+    // Reads the file's first eight lines; false when it cannot be opened
+    // (nothing painted).
     static bool lire(const QString &chemin, const Peintre &peindre);
 
     // The lines whose frames "Mise en couleur" colours on a page (0 to 5); the

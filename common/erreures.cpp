@@ -69,7 +69,11 @@ int code_depuis_errno(int err, bool changement_rep)
     case EPERM:
     case EROFS: return 5;
     case ENOSPC: return 101;
-    default: return err;
+    // Any other system error is shown as "Erreur E/S" with 1000 + its errno:
+    // the program's own codes are all below 1000, so EIO (errno 5) can never
+    // be shown as code 5, "Accès au fichier refusé", and the errno stays
+    // readable in the last digits.
+    default: return DECALAGE_ERRNO + err;
     }
 }
 

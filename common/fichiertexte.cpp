@@ -4,27 +4,142 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-LecteurLignes::LecteurLignes(QByteArray octets) : octets_(std::move(octets))
+namespace {
+
+// Opens a path for reading if it is a regular file; -1 otherwise. Non-blocking
+// so that a FIFO cannot hang us.
+int ouvrir_ordinaire(const QString &chemin)
 {
-    taille_ = octets_.indexOf(char(26));
-    if (taille_ < 0) taille_ = octets_.size();
+    const QByteArray c = QFile::encodeName(chemin);
+    if (c.isEmpty()) return -1;
+    const int fd = ::open(c.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return -1;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// One read, retried when interrupted; throws ErreurES on a failure.
+qsizetype lire_bloc(int fd, char *tampon, qsizetype taille)
+{
+    for (;;) {
+        const ssize_t n = ::read(fd, tampon, std::size_t(taille));
+        if (n >= 0) return n;
+        if (errno != EINTR) throw ErreurES::depuis_errno(errno);
+    }
+}
+
+constexpr qsizetype BLOC = 65536;
+
+} // namespace
+
+LecteurLignes::LecteurLignes(QByteArray octets) : tampon_(std::move(octets))
+{
+    const qsizetype z = tampon_.indexOf(char(26));
+    if (z >= 0) tampon_.truncate(z);
+}
+
+LecteurLignes::~LecteurLignes()
+{
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool LecteurLignes::ouvrir(const QString &chemin)
+{
+    const int fd = ouvrir_ordinaire(chemin);
+    if (fd < 0) return false;
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = fd;
+    tampon_.clear();
+    pos_ = 0;
+    epuise_ = false;
+    debut_vu_ = false;
+    return true;
+}
+
+bool LecteurLignes::remplir()
+{
+    // Appends the next block of the file, keeping only the line being read.
+    if (epuise_) return false;
+    tampon_.remove(0, pos_);
+    pos_ = 0;
+    const qsizetype avant = tampon_.size();
+    tampon_.resize(avant + BLOC);
+    qsizetype n = 0;
+    try {
+        n = lire_bloc(fd_, tampon_.data() + avant, BLOC);
+    } catch (...) {
+        tampon_.resize(avant);
+        throw;
+    }
+    tampon_.resize(avant + n);
+    const qsizetype z = tampon_.indexOf(char(26), avant);
+    if (z >= 0) tampon_.truncate(z);
+    if (n == 0 || z >= 0) {
+        epuise_ = true;
+        ::close(fd_);
+        fd_ = -1;
+    }
+    return n > 0;
+}
+
+void LecteurLignes::debut()
+{
+    // A UTF-8 byte-order mark, written by some editors, is not part of line 1.
+    if (debut_vu_) return;
+    while (tampon_.size() < 3 && remplir()) {
+    }
+    if (tampon_.startsWith("\xEF\xBB\xBF")) pos_ = 3;
+    debut_vu_ = true;
+}
+
+bool LecteurLignes::fin()
+{
+    debut();
+    while (pos_ >= tampon_.size())
+        if (!remplir()) return true;
+    return false;
 }
 
 QByteArray LecteurLignes::ligne()
 {
     if (fin()) return {};
-    qsizetype cr = octets_.indexOf('\r', pos_);
-    if (cr < 0 || cr > taille_) cr = taille_;
-    QByteArray l = octets_.mid(pos_, cr - pos_);
-    pos_ = cr + 1;
-    if (pos_ < taille_ && octets_[pos_] == '\n') ++pos_;
-    return l;
+    qsizetype cherche = pos_;
+    for (;;) {
+        const char *depart = tampon_.constData() + cherche;
+        const char *bout = tampon_.constData() + tampon_.size();
+        const char *p = std::find_if(depart, bout, [](char c) { return c == '\r' || c == '\n'; });
+        const qsizetype i = p - tampon_.constData();
+        if (i - pos_ > LONGUEUR_MAX_LIGNE) throw LigneTropLongue();
+        if (p == bout) {
+            const qsizetype lu = i - pos_;
+            if (!remplir()) {
+                QByteArray l = tampon_.mid(pos_);
+                pos_ = tampon_.size();
+                return l;
+            }
+            cherche = pos_ + lu; // remplir() moved the line to the start
+            continue;
+        }
+        QByteArray l = tampon_.mid(pos_, i - pos_);
+        pos_ = i + 1;
+        // CR LF is one line end; the LF may be in the next block.
+        if (*p == '\r') {
+            if (pos_ >= tampon_.size()) remplir();
+            if (pos_ < tampon_.size() && tampon_[pos_] == '\n') ++pos_;
+        }
+        return l;
+    }
 }
 
 QByteArray joindre_lignes(const QList<QByteArray> &lignes)
@@ -93,30 +208,25 @@ bool est_fichier_ordinaire(const QString &chemin)
     return !c.isEmpty() && ::stat(c.constData(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-bool lire_fichier(const QString &chemin, QByteArray &octets)
+bool lire_fichier(const QString &chemin, QByteArray &octets, qint64 limite)
 {
-    const QByteArray c = QFile::encodeName(chemin);
-    if (c.isEmpty()) return false;
-    // Non-blocking open so that a FIFO cannot hang us; only regular files are read.
-    const int fd = ::open(c.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ouvrir_ordinaire(chemin);
     if (fd < 0) return false;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return false;
-    }
     octets.clear();
-    char tampon[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, tampon, sizeof tampon);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            const int err = errno;
-            ::close(fd);
-            throw ErreurES::depuis_errno(err);
+    const qint64 voulu = limite < 0 ? 0 : limite + 1;
+    // One allocation of the size to be read, rather than a growing copy.
+    struct stat st {};
+    if (::fstat(fd, &st) == 0) octets.reserve(qsizetype(std::min<qint64>(voulu, qint64(st.st_size) + 1)));
+    char tampon[BLOC];
+    try {
+        while (octets.size() < voulu) {
+            const qsizetype n = lire_bloc(fd, tampon, qsizetype(std::min<qint64>(BLOC, voulu - octets.size())));
+            if (n == 0) break;
+            octets.append(tampon, n);
         }
-        if (n == 0) break;
-        octets.append(tampon, n);
+    } catch (...) {
+        ::close(fd);
+        throw;
     }
     ::close(fd);
     return true;
@@ -128,6 +238,10 @@ bool ecrire_fichier(const QString &chemin, const QByteArray &octets)
     QFileInfo info(chemin);
     if (info.exists() && !info.isFile()) return false;
     QSaveFile f(chemin);
+    // Where the folder takes no new file (a read-only class folder) but the
+    // file itself may be written, it is overwritten in place: not atomic, but
+    // saved rather than lost without a word.
+    f.setDirectWriteFallback(true);
     if (!f.open(QIODevice::WriteOnly)) return false;
     errno = 0;
     // The bytes are buffered: a short write shows only when they are flushed,
@@ -137,6 +251,7 @@ bool ecrire_fichier(const QString &chemin, const QByteArray &octets)
         f.cancelWriting();
         throw ErreurES::depuis_errno(err);
     }
+    errno = 0;
     if (!f.commit()) throw ErreurES::depuis_errno(errno ? errno : EIO);
     return true;
 }

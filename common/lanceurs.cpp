@@ -18,6 +18,13 @@ const char *const ENREG_RECRUTEMENT = "/cassybio/electro/&recr~A.exw";
 const char *const ENREG_REFLEXE = "/cassybio/electro/&revol~A.exw";
 const char *const PIF_LOCAL = "./cassybio/cassybio.pif";
 
+namespace {
+
+// A batch file is a few lines long; a template beyond this is a wrong file.
+constexpr qsizetype TAILLE_MAX_MODELE = 1024 * 1024;
+
+} // namespace
+
 QString pif_csb() { return dossier_csb() + QStringLiteral("/cassybio.pif"); }
 
 QList<qsizetype> copier(const QString &source, const QString &destination)
@@ -32,10 +39,16 @@ QList<qsizetype> copier(const QString &source, const QString &destination)
     struct stat st {};
     const QByteArray cible = QFile::encodeName(destination);
     if (::lstat(cible.constData(), &st) == 0 && S_ISLNK(st.st_mode)) ::unlink(cible.constData());
+    // The toolkit refuses a folder without setting errno: without this, the
+    // report would show whatever error came before.
+    if (::stat(cible.constData(), &st) == 0 && S_ISDIR(st.st_mode)) throw ErreurES::depuis_errno(EISDIR);
     QSaveFile dst(destination);
+    dst.setDirectWriteFallback(true);
+    errno = 0;
     if (!dst.open(QIODevice::WriteOnly)) throw ErreurES::depuis_errno(errno ? errno : EACCES);
     QByteArray tampon(10100, '\0');
     for (;;) {
+        errno = 0;
         const qint64 n = src.read(tampon.data(), 10000);
         if (n < 0) {
             dst.cancelWriting();
@@ -49,6 +62,7 @@ QList<qsizetype> copier(const QString &source, const QString &destination)
         }
         if (n < 10000) break;
     }
+    errno = 0;
     if (dst.isOpen() && !dst.commit()) throw ErreurES::depuis_errno(errno ? errno : EIO);
     // The launcher copy must stay executable, like its source.
     QFile::setPermissions(destination, src.permissions());
@@ -70,11 +84,24 @@ bool adap_cassybio(const QString &rep_depart, QStringList &lignes, QString &chem
 {
     const QString modele = chemin_insensible(joindre(joindre(rep_depart, QStringLiteral("cassybio")), QStringLiteral("cassybio.sav")));
     if (!QFileInfo::exists(modele)) return false;
-    QByteArray octets;
-    if (!lire_fichier(modele, octets)) throw ErreurES::ouverture(modele);
-    lignes.clear();
-    LecteurLignes lecteur(octets);
-    while (!lecteur.fin()) lignes << depuis_cp1252(lecteur.ligne());
+    // Every line of the template goes to the batch file, so it is read whole;
+    // a template beyond any batch file's size, or with a line longer than the
+    // bound, is a wrong file and is refused before anything is written.
+    LecteurLignes lecteur(QByteArray{});
+    if (!lecteur.ouvrir(modele)) throw ErreurES::ouverture(modele);
+    QStringList lues;
+    qsizetype taille = 0;
+    try {
+        while (!lecteur.fin()) {
+            const QByteArray l = lecteur.ligne();
+            taille += l.size() + 2;
+            if (taille > TAILLE_MAX_MODELE) throw ErreurES::ouverture(modele);
+            lues << depuis_cp1252(l);
+        }
+    } catch (const LigneTropLongue &) {
+        throw ErreurES::ouverture(modele);
+    }
+    lignes = lues;
 
     const QString bat = dossier_csb() + QStringLiteral("/cassybio.bat");
     for (int k = 1; k <= 4; ++k) {

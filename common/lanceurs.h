@@ -8,7 +8,8 @@
 
 // Copies a file byte for byte in blocks of 10,000 bytes, replacing the target
 // (never writing through an existing link). A source that cannot be opened
-// changes nothing; a failure after that throws ErreurES. Returns the sizes of
+// changes nothing; a failure after that throws ErreurES with its own error (a
+// folder in the target's place: EISDIR). Returns the sizes of
 // the blocks read, the last one shorter than 10,000 (possibly empty).
 QList<qsizetype> copier(const QString &source, const QString &destination);
 
@@ -18,7 +19,11 @@ QList<qsizetype> copier(const QString &source, const QString &destination);
 // cassybio.bat in the private folder and CASSYBIO/cassybio.ppp is copied there
 // as cassybio.pif. `lignes` receives the template's lines (adapted);
 // `chemin_cassybio` the launcher's folder when a line was adapted.
-// Returns false when there is no template. Throws ErreurES on a failure.
+// Returns false when there is no template. Throws ErreurES on a failure
+// ("Ne peut ouvrir le fichier %s" for a template that cannot be read, of more
+// than 1 MB or with a line longer than LONGUEUR_MAX_LIGNE). The template's
+// lines may end in CR LF, lone LF or lone CR, and a leading UTF-8 mark is
+// skipped; the batch file is written CR LF.
 bool adap_cassybio(const QString &rep_depart, QStringList &lignes, QString &chemin_cassybio);
 
 // Shows a recording in the acquisition program, if `fichier_requis` exists:

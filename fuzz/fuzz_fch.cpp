@@ -23,11 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *donnees, size_t taille)
     grille.ecrire_entetes();
     lire_octets_fch(octets, grille);
 
-    // Written back and read again, the grid is the same (no CR or Ctrl-Z can
-    // survive a read, so nothing is blanked on the way).
+    // Written back and read again, the grid is the same (no CR, LF or Ctrl-Z
+    // can survive a read, so nothing is blanked on the way; a line past the
+    // bound leaves the grid as it was).
     GrilleFechner relu;
-    lire_octets_fch(octets_fch(grille), relu);
-    if (!(relu == grille)) std::abort();
+    if (!lire_octets_fch(octets_fch(grille), relu) || !(relu == grille)) std::abort();
 
     for (int r = 1; r < GrilleFechner::LIGNES; ++r)
         for (int c = 1; c < GrilleFechner::COLONNES_VISIBLES; ++c)

@@ -31,28 +31,41 @@ QByteArray ecrire_nst(const Programme &p)
     return joindre_lignes(lignes);
 }
 
+bool lire_nst(LecteurLignes &l, Programme &p)
+{
+    // Read into a copy: a damaged file (a line longer than the bound) stops
+    // the load as a first line that is not a number does, with nothing changed.
+    Programme lu = p;
+    try {
+        const LectureEntier compte = lire_entier(vue(l.ligne()));
+        if (!compte.ok) return false;
+
+        const int n = std::clamp<int32_t>(compte.valeur, 0, Programme::TAILLE);
+        // Steps announced beyond the table: their lines are passed over (up to
+        // the end of the file), so the Em section is read where it stands.
+        const int64_t en_trop = std::max<int64_t>(int64_t(compte.valeur) - n, 0);
+        lu.nb_etapes = n;
+        for (int i = 1; i <= n; ++i) {
+            EtapeProg e;
+            for (int32_t EtapeProg::*champ :
+                 {&EtapeProg::gk, &EtapeProg::gna, &EtapeProg::ki, &EtapeProg::ke, &EtapeProg::nai, &EtapeProg::nae})
+                e.*champ = entier(l);
+            lu.etape(i) = Programme::borne(e);
+        }
+        for (int64_t k = 0; k < 6 * en_trop && !l.fin(); ++k) l.ligne();
+        for (int i = 1; i <= n; ++i) {
+            const double em = lire_reel(vue(l.ligne())).valeur;
+            lu.em_etape(i) = std::isfinite(em) ? em : 0.0;
+        }
+    } catch (const LigneTropLongue &) {
+        return false;
+    }
+    p = lu;
+    return true;
+}
+
 bool lire_nst(const QByteArray &octets, Programme &p)
 {
     LecteurLignes l(octets);
-    const LectureEntier compte = lire_entier(vue(l.ligne()));
-    if (!compte.ok) return false;
-
-    const int n = std::clamp<int32_t>(compte.valeur, 0, Programme::TAILLE);
-    // Steps announced beyond the table: their lines are passed over (up to the
-    // end of the file), so the Em section is read where it stands.
-    const int64_t en_trop = std::max<int64_t>(int64_t(compte.valeur) - n, 0);
-    p.nb_etapes = n;
-    for (int i = 1; i <= n; ++i) {
-        EtapeProg e;
-        for (int32_t EtapeProg::*champ :
-             {&EtapeProg::gk, &EtapeProg::gna, &EtapeProg::ki, &EtapeProg::ke, &EtapeProg::nai, &EtapeProg::nae})
-            e.*champ = entier(l);
-        p.etape(i) = Programme::borne(e);
-    }
-    for (int64_t k = 0; k < 6 * en_trop && !l.fin(); ++k) l.ligne();
-    for (int i = 1; i <= n; ++i) {
-        const double em = lire_reel(vue(l.ligne())).valeur;
-        p.em_etape(i) = std::isfinite(em) ? em : 0.0;
-    }
-    return true;
+    return lire_nst(l, p);
 }

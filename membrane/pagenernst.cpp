@@ -673,14 +673,15 @@ void PageNernst::BitBtn13Click()
 
 bool PageNernst::lec_nernst(const QString &file_name, bool afficher)
 {
-    QByteArray octets;
+    // Only the lines of the programme are read, however big the file.
+    LecteurLignes lignes(QByteArray{});
+    if (!lignes.ouvrir(file_name)) return false;
     try {
-        if (!lire_fichier(file_name, octets)) return false;
+        if (!lire_nst(lignes, etat.programme)) return false;
     } catch (const ErreurES &e) {
         signaler(e);
         return false;
     }
-    if (!lire_nst(octets, etat.programme)) return false;
     etat.etape = etat.programme.nb_etapes;
     if (afficher) {
         hote_->montrer_page(5);

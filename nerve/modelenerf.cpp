@@ -22,24 +22,37 @@ std::string_view vue(const QByteArray &b) { return {b.constData(), static_cast<s
 
 void ModeleNerf::lec_fic_ess0(const QString &chemin)
 {
-    QByteArray octets;
-    if (!lire_fichier(chemin, octets)) return;
-    lire_ess0(octets);
+    LecteurLignes lignes(QByteArray{});
+    if (!lignes.ouvrir(chemin)) return;
+    lire_ess0(lignes);
 }
 
 void ModeleNerf::lire_ess0(const QByteArray &octets)
 {
     LecteurLignes lignes(octets);
-    const LectureEntier n = lire_entier(vue(lignes.ligne()));
-    if (!n.ok) return;
-    // The six integer lines of every step are skipped; past the end of the
-    // file there is nothing left to skip.
-    const int64_t a_sauter = 6 * int64_t(n.valeur);
-    for (int64_t i = 0; i < a_sauter && !lignes.fin(); ++i) lignes.ligne();
-    // Then one value per step; the slots beyond the table are not stored.
-    const int nb = std::min(n.valeur, TAILLE_COURBE);
-    for (int k = 0; k < nb; ++k)
-        courbe_ess0[k] = std::clamp(lire_reel(vue(lignes.ligne())).valeur, -VALEUR_MAX, VALEUR_MAX);
+    lire_ess0(lignes);
+}
+
+void ModeleNerf::lire_ess0(LecteurLignes &lignes)
+{
+    // Read into a copy: a line longer than the bound marks a file that is not
+    // a curve, which then changes nothing, as a first line that is not a number.
+    std::array<double, TAILLE_COURBE> lu = courbe_ess0;
+    try {
+        const LectureEntier n = lire_entier(vue(lignes.ligne()));
+        if (!n.ok) return;
+        // The six integer lines of every step are skipped; past the end of the
+        // file there is nothing left to skip.
+        const int64_t a_sauter = 6 * int64_t(n.valeur);
+        for (int64_t i = 0; i < a_sauter && !lignes.fin(); ++i) lignes.ligne();
+        // Then one value per step; the slots beyond the table are not stored.
+        const int nb = std::min(n.valeur, TAILLE_COURBE);
+        for (int k = 0; k < nb; ++k)
+            lu[k] = std::clamp(lire_reel(vue(lignes.ligne())).valeur, -VALEUR_MAX, VALEUR_MAX);
+    } catch (const LigneTropLongue &) {
+        return;
+    }
+    courbe_ess0 = lu;
 }
 
 void ModeleNerf::enregistrer(int debut, bool voie1, double facteur)

@@ -7,6 +7,7 @@
 #include "nerve/electrodes.h"
 
 class Canevas;
+class LecteurLignes;
 
 // The nerve stimulation simulator: the shape of one action potential loaded
 // from ess0.nst, and the signal seen between the two recording electrodes after
@@ -49,10 +50,13 @@ public:
     int x_prec = 0;
     double val_prec = 0.0;
 
-    // Loads the curve file; a file that cannot be read changes nothing.
+    // Loads the curve file, reading only the lines it needs; a file that
+    // cannot be opened, whose first line is not a number or that holds a line
+    // longer than LONGUEUR_MAX_LIGNE changes nothing.
     void lec_fic_ess0(const QString &chemin);
-    // The same from the file's bytes.
+    // The same from the file's bytes, or from its lines.
     void lire_ess0(const QByteArray &octets);
+    void lire_ess0(LecteurLignes &lignes);
 
     // The run: computes trace_enr from the set-up.
     Resultat calculer(const Reglages &r);

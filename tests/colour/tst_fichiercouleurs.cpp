@@ -1,6 +1,9 @@
 #include "colour/fichiercouleurs.h"
 #include "common/erreures.h"
+#include "common/fichiertexte.h"
+#include "fichiersessai.h"
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -89,6 +92,59 @@ private Q_SLOTS:
         const Lecture l = lire(octets);
         QCOMPARE(l.valeurs, valeurs);
         QCOMPARE(l.erreur, erreur);
+    }
+
+    void fins_de_ligne_data() { lignes_fins_de_ligne(); }
+    void fins_de_ligne()
+    {
+        // A file saved by a Linux or Mac editor, or with a UTF-8 mark, paints
+        // the same colours as its CR LF twin.
+        QFETCH(QByteArray, fin);
+        QFETCH(bool, marque);
+        const FichierCouleurs::Valeurs v = {F, couleur_rgb(15, 1, 1), 3, F, BLANC, ROUGE, 0, -1};
+        QTemporaryDir dir;
+        const QString chemin = dir.filePath(FichierCouleurs::nom());
+        ecrire_tout(chemin, autres_fins(FichierCouleurs::texte(v), fin, marque));
+        QList<Couleur> lu;
+        QVERIFY(FichierCouleurs::lire(chemin, [&](int, Couleur c) { lu << c; }));
+        QCOMPARE(lu, QList<Couleur>(v.begin(), v.end()));
+    }
+
+    void fichier_enorme_data()
+    {
+        QTest::addColumn<QByteArray>("debut");
+        QTest::addColumn<QList<Couleur>>("valeurs");
+        QTest::addColumn<QString>("erreur");
+        using L = QList<Couleur>;
+        // Hundreds of MB chosen by mistake: a line past the bound is not a
+        // number; eight good lines followed by anything are read, alone.
+        QTest::newRow("no line end") << QByteArray() << L{} << QString("Saisie numérique incorrecte.");
+        QTest::newRow("line 3 too long") << QByteArray("1\n2\n") << L{1, 2} << QString("Saisie numérique incorrecte.");
+        QTest::newRow("eight lines, then anything") << QByteArray("1\n2\n3\n4\n5\n6\n7\n8\n")
+                                                    << L{1, 2, 3, 4, 5, 6, 7, 8} << QString();
+    }
+    void fichier_enorme()
+    {
+        QFETCH(QByteArray, debut);
+        QFETCH(QList<Couleur>, valeurs);
+        QFETCH(QString, erreur);
+        QTemporaryDir dir;
+        const QString chemin = dir.filePath(FichierCouleurs::nom());
+        ecrire_enorme(chemin, debut, qint64(400) * 1024 * 1024);
+        const long memoire = pic_memoire_ko();
+        QElapsedTimer montre;
+        montre.start();
+        QList<Couleur> lu;
+        QString vu;
+        try {
+            QVERIFY(FichierCouleurs::lire(chemin, [&](int, Couleur c) { lu << c; }));
+        } catch (const ErreurES &e) {
+            vu = e.texte();
+        }
+        QCOMPARE(lu, valeurs);
+        QCOMPARE(vu, erreur);
+        QVERIFY(pic_memoire_ko() - memoire < 20 * 1024);
+        QVERIFY(montre.elapsed() < 2000);
     }
 
     void absent_ou_pas_un_fichier()

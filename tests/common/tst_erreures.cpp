@@ -69,7 +69,9 @@ private Q_SLOTS:
         QTest::newRow("EPERM") << EPERM << false << 5;
         QTest::newRow("EROFS") << EROFS << false << 5;
         QTest::newRow("ENOSPC") << ENOSPC << false << 101;
-        QTest::newRow("EIO stays") << EIO << false << EIO;
+        // Outside the table: 1000 + errno, never one of the program's codes.
+        QTest::newRow("EIO") << EIO << false << 1005;
+        QTest::newRow("EISDIR") << EISDIR << false << 1021;
     }
     void correspondance_errno()
     {
@@ -77,6 +79,34 @@ private Q_SLOTS:
         QFETCH(bool, rep);
         QFETCH(int, code);
         QCOMPARE(code_depuis_errno(err, rep), code);
+    }
+
+    void texte_errno_data()
+    {
+        QTest::addColumn<int>("err");
+        QTest::addColumn<QString>("texte");
+        // Every errno shows its own text: the table's, or the generic one with
+        // its own number; never the text of another error whose errno happens
+        // to be one of the program's codes (Linux: ESRCH 3, EINTR 4, EIO 5,
+        // ENETDOWN 100, ENETUNREACH 101, EISCONN 106).
+        QTest::newRow("ENOENT") << ENOENT << "Fichier introuvable.";
+        QTest::newRow("ENAMETOOLONG") << ENAMETOOLONG << "Nom de fichier incorrect.";
+        QTest::newRow("ENFILE") << ENFILE << "Trop de fichiers ouverts.";
+        QTest::newRow("EROFS") << EROFS << QString::fromUtf8("Accès au fichier refusé.");
+        QTest::newRow("ENOSPC") << ENOSPC << "Disque plein.";
+        QTest::newRow("EIO") << EIO << "Erreur E/S 1005.";
+        QTest::newRow("ESRCH") << ESRCH << "Erreur E/S 1003.";
+        QTest::newRow("EINTR") << EINTR << "Erreur E/S 1004.";
+        QTest::newRow("ENETDOWN") << ENETDOWN << "Erreur E/S 1100.";
+        QTest::newRow("ENETUNREACH") << ENETUNREACH << "Erreur E/S 1101.";
+        QTest::newRow("EISCONN") << EISCONN << "Erreur E/S 1106.";
+        QTest::newRow("EFBIG") << EFBIG << "Erreur E/S 1027.";
+    }
+    void texte_errno()
+    {
+        QFETCH(int, err);
+        QFETCH(QString, texte);
+        QCOMPARE(ErreurES::depuis_errno(err).texte(), texte);
     }
 
     void rapport_enregistre()

@@ -1,4 +1,5 @@
 #include "common/erreures.h"
+#include "common/fichiertexte.h"
 #include "common/lanceurs.h"
 #include "common/plateforme.h"
 #include "fichiersessai.h"
@@ -6,6 +7,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cerrno>
 
 namespace {
 
@@ -83,6 +86,92 @@ private Q_SLOTS:
         QCOMPARE(lire(d.filePath("precieux")), QByteArray("intact"));
         QCOMPARE(lire(d.filePath("b.pif")), QByteArray("nouveau"));
         QVERIFY(!QFileInfo(d.filePath("b.pif")).isSymLink());
+    }
+
+    void copie_impossible_data()
+    {
+        QTest::addColumn<QString>("cible");
+        QTest::addColumn<QString>("texte");
+        // Each copy reports its own error, whatever error came before it
+        // (here a full disk is left in errno): a folder in the target's
+        // place is EISDIR, outside the table.
+        QTest::newRow("target is a folder") << "dossier" << "Erreur E/S 1021.";
+        QTest::newRow("target's folder missing") << "absent/b.pif" << "Fichier introuvable.";
+        QTest::newRow("a file used as a folder") << "fichier/b.pif" << "Nom de fichier incorrect.";
+    }
+    void copie_impossible()
+    {
+        QFETCH(QString, cible);
+        QFETCH(QString, texte);
+        QTemporaryDir d;
+        ecrire_tout(d.filePath("a.ppp"), "lanceur");
+        ecrire_tout(d.filePath("fichier"), "garde");
+        QVERIFY(QDir(d.path()).mkdir("dossier"));
+        errno = ENOSPC;
+        try {
+            copier(d.filePath("a.ppp"), d.filePath(cible));
+            QFAIL("no error");
+        } catch (const ErreurES &e) {
+            QCOMPARE(e.texte(), texte);
+        }
+        QVERIFY(QFileInfo(d.filePath("dossier")).isDir());
+        QCOMPARE(lire(d.filePath("fichier")), QByteArray("garde"));
+    }
+
+    void adaptation_fins_de_ligne_data() { lignes_fins_de_ligne(); }
+    void adaptation_fins_de_ligne()
+    {
+        // A template saved by a Linux or Mac editor, or with a UTF-8 mark, is
+        // adapted as its CR LF twin; the batch file is written CR LF.
+        QFETCH(QByteArray, fin);
+        QFETCH(bool, marque);
+        const QByteArray crlf = "@echo off\r\nREM x\r\nSET CHEM_CAS=c:\\old\r\ncall x\r\n";
+        QTemporaryDir depart;
+        ecrire_tout(depart.filePath("cassybio/cassybio.sav"), autres_fins(crlf, fin, marque));
+        ecrire_tout(depart.filePath("CASSYBIO/cassybio.ppp"), "p");
+        QStringList lignes;
+        QString chemin;
+        QVERIFY(adap_cassybio(depart.path(), lignes, chemin));
+        const QStringList attendu{"@echo off", "REM x", "SET CHEM_CAS=" + depart.path() + "/CASSYBIO/", "call x"};
+        QCOMPARE(lignes, attendu);
+        QCOMPARE(lire(dossier_csb() + "/cassybio.bat"), (attendu.join("\r\n") + "\r\n").toLatin1());
+    }
+
+    void modele_refuse_data()
+    {
+        QTest::addColumn<QByteArray>("debut");
+        QTest::addColumn<qint64>("taille");
+        // A wrong file in the template's place: hundreds of MB without a line
+        // end, a line past the bound, or more than any batch file holds. It
+        // is reported and nothing is prepared.
+        QTest::newRow("400 MB, no line end") << QByteArray("a\r\nSET CHEM_CAS=\r\n") << qint64(400) * 1024 * 1024;
+        QTest::newRow("a line past the bound")
+            << QByteArray("a\r\nSET CHEM_CAS=\r\n") + QByteArray(LONGUEUR_MAX_LIGNE + 1, 'x') << qint64(-1);
+        QTest::newRow("2 MB of short lines") << QByteArray("a\r\nSET CHEM_CAS=\r\n") + QByteArray("rem\r\n").repeated(400000)
+                                             << qint64(-1);
+    }
+    void modele_refuse()
+    {
+        QFETCH(QByteArray, debut);
+        QFETCH(qint64, taille);
+        QTemporaryDir depart;
+        const QString modele = depart.filePath("cassybio/cassybio.sav");
+        ecrire_tout(modele, debut);
+        if (taille > 0) ecrire_enorme(modele, debut, taille);
+        ecrire_tout(depart.filePath("CASSYBIO/cassybio.ppp"), "p");
+        const long memoire = pic_memoire_ko();
+        QStringList lignes{"x"};
+        QString chemin;
+        try {
+            adap_cassybio(depart.path(), lignes, chemin);
+            QFAIL("no error");
+        } catch (const ErreurES &e) {
+            QCOMPARE(e.texte(), QStringLiteral("Ne peut ouvrir le fichier %1.").arg(modele));
+        }
+        QCOMPARE(lignes, QStringList{"x"});
+        QVERIFY(!QFile::exists(dossier_csb()));
+        // Far below the 400 MB file; the room is for the lines of the 1 MB read.
+        QVERIFY(pic_memoire_ko() - memoire < 64 * 1024);
     }
 
     void adaptation_data()

@@ -2,7 +2,9 @@
 #include "fechner/grillefechner.h"
 #include "common/erreures.h"
 #include "fichiersessai.h"
+#include "filsessai.h"
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -83,7 +85,7 @@ private Q_SLOTS:
         QTest::newRow("euro in 0x80") << "€" << QByteArray("\x80");
         QTest::newRow("oe in 0x9C") << "œ" << QByteArray("\x9C");
         QTest::newRow("not in the table") << "Ω" << QByteArray("?");
-        QTest::newRow("lone LF kept") << "a\nb" << QByteArray("a\nb");
+        QTest::newRow("LF would split the line: blank") << "a\nb" << QByteArray("a b");
         QTest::newRow("CR would split the line: blank") << "a\rb" << QByteArray("a b");
         QTest::newRow("Ctrl-Z would end the file: blank") << QString("a") + QChar(26) << QByteArray("a ");
     }
@@ -106,7 +108,8 @@ private Q_SLOTS:
         // The first four cells of row 0 after reading: the line rule.
         QTest::newRow("CR LF") << QByteArray("a\r\nb\r\nc\r\nd\r\n") << QStringList{"a", "b", "c", "d"};
         QTest::newRow("lone CR ends a line") << QByteArray("a\rb\rc") << QStringList{"a", "b", "c", ""};
-        QTest::newRow("lone LF stays in the text") << QByteArray("a\nb\r\nc") << QStringList{"a\nb", "c", "", ""};
+        QTest::newRow("lone LF ends a line") << QByteArray("a\nb\r\nc") << QStringList{"a", "b", "c", ""};
+        QTest::newRow("byte-order mark skipped") << QByteArray("\xEF\xBB\xBF" "a\nb") << QStringList{"a", "b", "", ""};
         QTest::newRow("CR CR LF: an empty line") << QByteArray("a\r\r\nb") << QStringList{"a", "", "b", ""};
         QTest::newRow("Ctrl-Z ends the file") << QByteArray("a\r\nb\x1a" "c\r\nd\r\n") << QStringList{"a", "b", "", ""};
         QTest::newRow("empty file") << QByteArray() << QStringList{"", "", "", ""};
@@ -175,7 +178,7 @@ private Q_SLOTS:
         QTest::newRow("marked texts") << "oui%1?%2";
         QTest::newRow("accents and euro") << "é%1à%2€";
         QTest::newRow("blanks kept") << "  %1 %2 ";
-        QTest::newRow("lone LF") << "%1\n%2";
+        QTest::newRow("tab") << "%1\t%2";
         QTest::newRow("empty cells") << "";
     }
     void aller_retour()
@@ -193,6 +196,61 @@ private Q_SLOTS:
         GrilleFechner lu_fichier = depart();
         QVERIFY(lire_fch(chemin, lu_fichier));
         QVERIFY(lu_fichier == g);
+    }
+
+    void fins_de_ligne_data() { lignes_fins_de_ligne(); }
+    void fins_de_ligne()
+    {
+        // A file saved by a Linux or Mac editor, or with a UTF-8 mark, reads
+        // as the same grid as its CR LF twin.
+        QFETCH(QByteArray, fin);
+        QFETCH(bool, marque);
+        const GrilleFechner g = pleine(QStringLiteral("%1:%2"));
+        QTemporaryDir dir;
+        const QString chemin = dir.filePath(QStringLiteral("autre.fch"));
+        ecrire_tout(chemin, autres_fins(octets_fch(g), fin, marque));
+        GrilleFechner lu = depart();
+        QVERIFY(lire_fch(chemin, lu));
+        QVERIFY(lu == g);
+    }
+
+    void fichier_enorme_data()
+    {
+        QTest::addColumn<QByteArray>("debut");
+        QTest::addColumn<bool>("lu");
+        // Hundreds of MB chosen by mistake: no line end at all, or one line
+        // past the bound among the 612, is not a grid; a grid followed by
+        // anything is read, its 612 lines only.
+        QTest::newRow("no line end") << QByteArray() << false;
+        QTest::newRow("long line 300") << QByteArray("a\r\n").repeated(299) << false;
+        QTest::newRow("a grid, then anything") << octets_fch(pleine(QStringLiteral("%1;%2"))) << true;
+    }
+    void fichier_enorme()
+    {
+        QFETCH(QByteArray, debut);
+        QFETCH(bool, lu);
+        QTemporaryDir dir;
+        const QString chemin = dir.filePath(QStringLiteral("enorme.fch"));
+        ecrire_enorme(chemin, debut, qint64(400) * 1024 * 1024);
+        QElapsedTimer montre;
+        montre.start();
+        const long avant = pic_memoire_ko();
+        GrilleFechner g = depart();
+        QString erreur;
+        try {
+            QVERIFY(lire_fch(chemin, g));
+        } catch (const ErreurES &e) {
+            erreur = e.texte();
+        }
+        QVERIFY(pic_memoire_ko() - avant < 20 * 1024);
+        QVERIFY(montre.elapsed() < 2000);
+        if (lu) {
+            QCOMPARE(erreur, QString());
+            QVERIFY(g == pleine(QStringLiteral("%1;%2")));
+        } else {
+            QCOMPARE(erreur, QStringLiteral("Ne peut ouvrir le fichier %1.").arg(chemin));
+            QVERIFY(g == depart());
+        }
     }
 
     void lecture_impossible_data()
@@ -238,17 +296,31 @@ private Q_SLOTS:
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(), 2);
     }
 
+    void dossier_lecture_seule_data()
+    {
+        QTest::addColumn<bool>("fichier_ecrivable");
+        // A folder that takes no new file, for an ordinary user (root is run
+        // as one): the file is overwritten in place when it may be written,
+        // else the save says it cannot create it and the old file stays.
+        QTest::newRow("writable file: overwritten in place") << true;
+        QTest::newRow("read-only file: kept") << false;
+    }
     void dossier_lecture_seule()
     {
-        if (::geteuid() == 0) QSKIP("permissions do not bind the superuser");
-        QTemporaryDir dir;
+        QFETCH(bool, fichier_ecrivable);
+        QTemporaryDir dir(QStringLiteral("/tmp/kalmeno-XXXXXX"));
         const QString chemin = dir.filePath(QStringLiteral("classe.fch"));
         ecrire_tout(chemin, "old");
+        if (!fichier_ecrivable) QCOMPARE(::chmod(QFile::encodeName(chemin).constData(), 0444), 0);
         QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
-        const bool ecrit = ecrire_fch(chemin, depart());
+        const ResultatFils r = dans_un_fils({true, -1, dir.path()}, [&]() -> QByteArray {
+            return ecrire_fch(chemin, depart()) ? "true" : "false";
+        });
         ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
-        QVERIFY(!ecrit);
-        QCOMPARE(lire_tout(chemin), QByteArray("old"));
+        QCOMPARE(r.statut, 0);
+        QCOMPARE(r.sortie, QByteArray(fichier_ecrivable ? "true" : "false"));
+        QCOMPARE(lire_tout(chemin), fichier_ecrivable ? octets_fch(depart()) : QByteArray("old"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
 
     void echec_en_ecrivant()

@@ -6,6 +6,7 @@
 #include "common/imagewidget.h"
 #include "tests/hoteessai.h"
 #include "fichiersessai.h"
+#include "filsessai.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -688,18 +689,67 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(chemin).isDir());
     }
 
+    void sauvegarde_dossier_lecture_seule_data()
+    {
+        QTest::addColumn<bool>("fichier_ecrivable");
+        QTest::addColumn<bool>("sauve");
+        // A class folder that takes no new file, for an ordinary user (root is
+        // run as one): a file that may be written is overwritten in place; a
+        // read-only one is kept and the pupil is told.
+        QTest::newRow("writable file") << true << true;
+        QTest::newRow("read-only file") << false << false;
+    }
     void sauvegarde_dossier_lecture_seule()
     {
-        if (::geteuid() == 0) QSKIP("permissions do not bind the superuser");
-        QTemporaryDir seul;
+        QFETCH(bool, fichier_ecrivable);
+        QFETCH(bool, sauve);
+        QTemporaryDir seul(QStringLiteral("/tmp/kalmeno-XXXXXX"));
         const QString chemin = seul.filePath(QStringLiteral("classe.fch"));
         ecrire_tout(chemin, "old");
-        QFile::setPermissions(seul.path(), QFile::ReadOwner | QFile::ExeOwner);
-        const bool ok = page->sauver_fechner(chemin);
+        if (!fichier_ecrivable) QFile::setPermissions(chemin, QFile::ReadOwner | QFile::ReadOther);
+        fermer_dossier(seul.path());
+        const ResultatFils r = dans_un_fils({true, -1, seul.path()}, [&]() -> QByteArray {
+            const bool ok = page->sauver_fechner(chemin);
+            return (ok ? "true|" : "false|") + rapports.join(QLatin1Char('|')).toUtf8();
+        });
         QFile::setPermissions(seul.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QVERIFY(!ok);
-        QCOMPARE(rapports, QStringList{QStringLiteral("Ne peut créer le fichier %1.").arg(chemin)});
-        QCOMPARE(lire_tout(chemin), QByteArray("old"));
+        QCOMPARE(r.statut, 0);
+        if (sauve) {
+            QCOMPARE(r.sortie, QByteArray("true|"));
+            QCOMPARE(lire_tout(chemin), fichier_depart());
+        } else {
+            QCOMPARE(QString::fromUtf8(r.sortie), QStringLiteral("false|Ne peut créer le fichier %1.").arg(chemin));
+            QCOMPARE(lire_tout(chemin), QByteArray("old"));
+        }
+    }
+
+    void ouverture_fichier_enorme_data()
+    {
+        QTest::addColumn<QByteArray>("debut");
+        // A file of hundreds of MB chosen by mistake: no line end at all, or a
+        // line past the bound among the grid's lines.
+        QTest::newRow("no line end") << QByteArray();
+        QTest::newRow("line 612 too long") << QByteArray("x\r\n").repeated(611);
+    }
+    void ouverture_fichier_enorme()
+    {
+        // The pupil is told and the grid on screen stays as it was.
+        QFETCH(QByteArray, debut);
+        const QString chemin = dir.filePath(QStringLiteral("enorme.fch"));
+        ecrire_enorme(chemin, debut, qint64(400) * 1024 * 1024);
+        cliquer(2, 3);
+        taper(QStringLiteral("30"));
+        touche(Qt::Key_Return);
+        const qint64 avant = cle_courbe();
+        QVERIFY(!page->lec_fechner(chemin));
+        QCOMPARE(rapports, QStringList{QStringLiteral("Ne peut ouvrir le fichier %1.").arg(chemin)});
+        QCOMPARE(cellule(2, 3), QStringLiteral("30"));
+        QCOMPARE(page->donnees().cellule(2, 3), QStringLiteral("30"));
+        QCOMPARE(cellule(0, 1), QStringLiteral("0g"));
+        QVERIFY(hote->pages_montrees.isEmpty());
+        QCOMPARE(cle_courbe(), avant);
+        page->grille->viewport()->repaint();
+        QFile::remove(chemin);
     }
 
     void sauvegarde_interrompue()

@@ -1,5 +1,9 @@
 #include "membrane/fichiernst.h"
 #include "membrane/programme.h"
+#include "common/fichiertexte.h"
+#include "fichiersessai.h"
+
+#include <QTemporaryDir>
 
 #include <QtTest>
 
@@ -92,7 +96,9 @@ private Q_SLOTS:
             << -42.0;
         QTest::newRow("malformed real: its valid prefix") << lignes({"1", "0", "0", "0", "0", "0", "0", "3.5xyz"})
                                                           << true << 1 << EtapeProg{} << 3.5;
-        QTest::newRow("lone LF does not end a line") << QByteArray("1\n0\r\n") << false << 5 << avant << 7.0;
+        QTest::newRow("lone LF ends a line") << QByteArray("1\n7\r\n") << true << 1 << EtapeProg{7, 0, 0, 0, 0, 0} << 0.0;
+        QTest::newRow("step line past the bound: nothing changes")
+            << QByteArray("1\r\n2\r\n") + QByteArray(LONGUEUR_MAX_LIGNE + 1, '3') << false << 5 << avant << 7.0;
         QTest::newRow("Ctrl-Z ends the file") << QByteArray("1\r\n5\r\n\x1a\r\n6\r\n") << true << 1
                                                << EtapeProg{5, 0, 0, 0, 0, 0} << 0.0;
     }
@@ -111,6 +117,28 @@ private Q_SLOTS:
         QCOMPARE(p.nb_etapes, nb);
         QCOMPARE(p.etape(1), etape1);
         QCOMPARE(p.em_etape(1), em1);
+    }
+
+    void fins_de_ligne_data() { lignes_fins_de_ligne(); }
+    void fins_de_ligne()
+    {
+        // A file saved by a Linux or Mac editor, or with a UTF-8 mark, reads
+        // as the same programme as its CR LF twin, from the file itself.
+        QFETCH(QByteArray, fin);
+        QFETCH(bool, marque);
+        QTemporaryDir dir;
+        const QString chemin = dir.filePath("autre.nst");
+        ecrire_tout(chemin, autres_fins(ecrire_nst(deux_etapes()), fin, marque));
+        LecteurLignes l(QByteArray{});
+        QVERIFY(l.ouvrir(chemin));
+        Programme p;
+        QVERIFY(lire_nst(l, p));
+        const Programme attendu = deux_etapes();
+        QCOMPARE(p.nb_etapes, 2);
+        for (int i = 1; i <= 2; ++i) {
+            QCOMPARE(p.etape(i), attendu.etape(i));
+            QCOMPARE(p.em_etape(i), attendu.em_etape(i));
+        }
     }
 
     // A file announcing 200 steps: the first 83 are read, the extra step lines

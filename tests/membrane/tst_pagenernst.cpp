@@ -4,6 +4,8 @@
 #include "membrane/fichiernst.h"
 #include "membrane/pagenernst.h"
 #include "tests/hoteessai.h"
+#include "fichiersessai.h"
+#include "filsessai.h"
 
 #include <QAction>
 #include <QLabel>
@@ -824,6 +826,10 @@ private Q_SLOTS:
         QTest::newRow("missing file") << "absent";
         QTest::newRow("folder named like a file") << "dossier";
         QTest::newRow("first line 999x") << "999x";
+        // Hundreds of MB chosen by mistake: a line past the bound is not a
+        // programme, as a first line that is not a number.
+        QTest::newRow("huge, no line end") << "enorme";
+        QTest::newRow("huge, a step line too long") << "etape";
     }
     void charger_refuse()
     {
@@ -836,6 +842,11 @@ private Q_SLOTS:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write("999x\r\n1\r\n");
         }
+        if (quoi == "enorme") ecrire_enorme(chemin, {}, qint64(400) * 1024 * 1024);
+        if (quoi == "etape") ecrire_enorme(chemin, "2\r\n100\r\n0\r\n", qint64(400) * 1024 * 1024);
+        QStringList messages;
+        installer_rapporteur([&](const QString &t) { messages << t; });
+        const long memoire = pic_memoire_ko();
         Banc b;
         b.p().etat.programme.nb_etapes = 2;
         b.p().etat.etape = 1;
@@ -844,6 +855,24 @@ private Q_SLOTS:
         QCOMPARE(b.p().etat.etape, 1);
         QVERIFY(!b.p().Timer_reaff->isActive());
         QCOMPARE(b.hote.page, -1);
+        QVERIFY(messages.isEmpty());
+        QVERIFY(pic_memoire_ko() - memoire < 50 * 1024);
+        installer_rapporteur({});
+    }
+
+    void charger_suivi_de_n_importe_quoi()
+    {
+        // A programme followed by hundreds of MB: its lines only are read.
+        QTemporaryDir dir;
+        const QString chemin = dir.filePath("long.nst");
+        ecrire_enorme(chemin, "1\n100\n0\n150\n6\n8\n144\n-8.5E+0001\n", qint64(400) * 1024 * 1024);
+        const long memoire = pic_memoire_ko();
+        Banc b;
+        QVERIFY(b.p().lec_nernst(chemin, false));
+        QCOMPARE(b.p().etat.programme.nb_etapes, 1);
+        QCOMPARE(b.p().etat.programme.etape(1), (EtapeProg{100, 0, 150, 6, 8, 144}));
+        QCOMPARE(b.p().etat.programme.em_etape(1), -85.0);
+        QVERIFY(pic_memoire_ko() - memoire < 50 * 1024);
     }
 
     // A failed save says so and leaves any existing file as it was.
@@ -869,13 +898,31 @@ private Q_SLOTS:
 
     void sauver_garde_l_ancien_si_echec()
     {
-        if (QFileInfo("/proc/version").isFile() == false) QSKIP("no /proc");
-        // /proc accepts no new file, even from root: the save fails there.
-        QStringList messages;
-        installer_rapporteur([&](const QString &t) { messages << t; });
+        // The disk refuses the bytes (a file-size limit in a child process,
+        // which binds root too): the pupil is told and the old file is kept
+        // byte for byte.
+        QTemporaryDir dir;
+        const QString chemin = dir.filePath("garde.nst");
+        const QByteArray ancien = "1\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n 0.00000000000000E+0000\r\n";
+        {
+            QFile f(chemin);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(ancien);
+        }
         Banc b;
-        QVERIFY(!b.p().sauver_nernst("/proc/kalmeno.nst"));
-        QCOMPARE(messages.size(), 1);
+        b.programmer(20);
+        const ResultatFils r = dans_un_fils({false, 16, {}}, [&]() -> QByteArray {
+            QStringList messages;
+            installer_rapporteur([&](const QString &t) { messages << t; });
+            const bool ok = b.p().sauver_nernst(chemin);
+            return (ok ? "true|" : "false|") + messages.join('|').toUtf8();
+        });
+        QCOMPARE(r.statut, 0);
+        QCOMPARE(QString::fromUtf8(r.sortie), "false|Ne peut créer le fichier " + chemin + ".");
+        QFile f(chemin);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), ancien);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
 };
 

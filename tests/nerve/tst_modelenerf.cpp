@@ -2,6 +2,10 @@
 // the table of behaviours of the simulator, and the drawing of the trace.
 #include "common/canevas.h"
 #include "nerve/modelenerf.h"
+#include "fichiersessai.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
 
 #include <QtTest>
 
@@ -89,6 +93,58 @@ private Q_SLOTS:
         m.lire_ess0(crlf(l));
         QCOMPARE(m.courbe_ess0[0], 1.0);
         QCOMPARE(m.courbe_ess0[83], 84.0);
+    }
+
+    void fins_de_ligne_data() { lignes_fins_de_ligne(); }
+    void fins_de_ligne()
+    {
+        // An ess0.nst saved by a Linux or Mac editor, or with a UTF-8 mark,
+        // gives the same curve as its CR LF twin, read from the file.
+        QFETCH(QByteArray, fin);
+        QFETCH(bool, marque);
+        QList<QByteArray> l{"3"};
+        for (int i = 0; i < 18; ++i) l << "0";
+        l << "-8.5E+0001" << " 3.0E+0001" << "1.25";
+        QTemporaryDir d;
+        const QString chemin = d.filePath("ess0.nst");
+        ecrire_tout(chemin, autres_fins(crlf(l), fin, marque));
+        ModeleNerf m;
+        m.courbe_ess0.fill(-7);
+        m.lec_fic_ess0(chemin);
+        QCOMPARE(m.courbe_ess0[0], -85.0);
+        QCOMPARE(m.courbe_ess0[1], 30.0);
+        QCOMPARE(m.courbe_ess0[2], 1.25);
+        QCOMPARE(m.courbe_ess0[3], -7.0);
+    }
+
+    void fichier_enorme_data()
+    {
+        QTest::addColumn<QByteArray>("debut");
+        QTest::addColumn<double>("valeur0");
+        // Hundreds of MB chosen by mistake: a line past the bound changes
+        // nothing, as a first line that is not a number; a curve followed by
+        // anything is read, its lines only.
+        QTest::newRow("no line end") << QByteArray() << -7.0;
+        QTest::newRow("a value line too long") << crlf({"1", "0", "0", "0", "0", "0", "0"}) << -7.0;
+        QTest::newRow("a curve, then anything") << crlf({"1", "0", "0", "0", "0", "0", "0", "4.5"}) << 4.5;
+    }
+    void fichier_enorme()
+    {
+        QFETCH(QByteArray, debut);
+        QFETCH(double, valeur0);
+        QTemporaryDir d;
+        const QString chemin = d.filePath("ess0.nst");
+        ecrire_enorme(chemin, debut, qint64(400) * 1024 * 1024);
+        const long memoire = pic_memoire_ko();
+        QElapsedTimer montre;
+        montre.start();
+        ModeleNerf m;
+        m.courbe_ess0.fill(-7);
+        m.lec_fic_ess0(chemin);
+        QCOMPARE(m.courbe_ess0[0], valeur0);
+        QCOMPARE(m.courbe_ess0[1], -7.0);
+        QVERIFY(pic_memoire_ko() - memoire < 20 * 1024);
+        QVERIFY(montre.elapsed() < 2000);
     }
 
     void fichier_absent()
