@@ -47,7 +47,8 @@ QString texte_code_es(int code)
     case 100: return QStringLiteral("Lecture au delà de la fin de fichier");
     case 101: return QStringLiteral("Disque plein");
     case 106: return QStringLiteral("Saisie numérique incorrecte");
-    default: return QStringLiteral("Erreur E/S %1").arg(code);
+    // A system error outside the table shows its own errno.
+    default: return QStringLiteral("Erreur E/S %1").arg(code >= DECALAGE_ERRNO ? code - DECALAGE_ERRNO : code);
     }
 }
 
@@ -69,10 +70,9 @@ int code_depuis_errno(int err, bool changement_rep)
     case EPERM:
     case EROFS: return 5;
     case ENOSPC: return 101;
-    // Any other system error is shown as "Erreur E/S" with 1000 + its errno:
-    // the program's own codes are all below 1000, so EIO (errno 5) can never
-    // be shown as code 5, "Accès au fichier refusé", and the errno stays
-    // readable in the last digits.
+    // Any other system error becomes 1000 + its errno: the program's own
+    // codes are all below 1000, so EIO (errno 5) is never taken for code 5,
+    // "Accès au fichier refusé"; it is shown as "Erreur E/S 5".
     default: return DECALAGE_ERRNO + err;
     }
 }

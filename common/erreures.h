@@ -30,7 +30,7 @@ QString texte_code_es(int code);
 // Appends "." when the last character's code is above that of ".".
 QString avec_point(const QString &texte);
 // errno to the program's error codes; an errno outside the table becomes
-// DECALAGE_ERRNO + errno ("Erreur E/S 1005" for EIO).
+// DECALAGE_ERRNO + errno, shown with the errno itself ("Erreur E/S 5" for EIO).
 constexpr int DECALAGE_ERRNO = 1000;
 int code_depuis_errno(int err, bool changement_rep = false);
 

@@ -94,13 +94,13 @@ private Q_SLOTS:
         QTest::newRow("ENFILE") << ENFILE << "Trop de fichiers ouverts.";
         QTest::newRow("EROFS") << EROFS << QString::fromUtf8("Accès au fichier refusé.");
         QTest::newRow("ENOSPC") << ENOSPC << "Disque plein.";
-        QTest::newRow("EIO") << EIO << "Erreur E/S 1005.";
-        QTest::newRow("ESRCH") << ESRCH << "Erreur E/S 1003.";
-        QTest::newRow("EINTR") << EINTR << "Erreur E/S 1004.";
-        QTest::newRow("ENETDOWN") << ENETDOWN << "Erreur E/S 1100.";
-        QTest::newRow("ENETUNREACH") << ENETUNREACH << "Erreur E/S 1101.";
-        QTest::newRow("EISCONN") << EISCONN << "Erreur E/S 1106.";
-        QTest::newRow("EFBIG") << EFBIG << "Erreur E/S 1027.";
+        QTest::newRow("EIO") << EIO << "Erreur E/S 5.";
+        QTest::newRow("ESRCH") << ESRCH << "Erreur E/S 3.";
+        QTest::newRow("EINTR") << EINTR << "Erreur E/S 4.";
+        QTest::newRow("ENETDOWN") << ENETDOWN << "Erreur E/S 100.";
+        QTest::newRow("ENETUNREACH") << ENETUNREACH << "Erreur E/S 101.";
+        QTest::newRow("EISCONN") << EISCONN << "Erreur E/S 106.";
+        QTest::newRow("EFBIG") << EFBIG << "Erreur E/S 27.";
     }
     void texte_errno()
     {

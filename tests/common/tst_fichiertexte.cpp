@@ -198,7 +198,7 @@ private Q_SLOTS:
         // The disk refuses the bytes (a file-size limit, which binds root too):
         // the write fails with its own error (EFBIG, errno 27) and the old
         // file stays whole.
-        QTest::newRow("write refused") << qint64(3) << false << false << QByteArray("Erreur E/S 1027.")
+        QTest::newRow("write refused") << qint64(3) << false << false << QByteArray("Erreur E/S 27.")
                                        << QByteArray("ancien\r\n");
         // A folder that takes no new file, as an ordinary user sees it: a file
         // that may be written is overwritten in place; one that may not is

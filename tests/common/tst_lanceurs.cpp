@@ -95,7 +95,7 @@ private Q_SLOTS:
         // Each copy reports its own error, whatever error came before it
         // (here a full disk is left in errno): a folder in the target's
         // place is EISDIR, outside the table.
-        QTest::newRow("target is a folder") << "dossier" << "Erreur E/S 1021.";
+        QTest::newRow("target is a folder") << "dossier" << "Erreur E/S 21.";
         QTest::newRow("target's folder missing") << "absent/b.pif" << "Fichier introuvable.";
         QTest::newRow("a file used as a folder") << "fichier/b.pif" << "Nom de fichier incorrect.";
     }
