@@ -249,3 +249,35 @@ QString texte_k(const AnalyseFechner &a)
 {
     return a.a_weber ? QStringLiteral("k = ") + nombre_fr(a.k, DECIMALES_RAPPORT) : QStringLiteral("Pas assez d'essais");
 }
+
+QString resume_weber(const AnalyseFechner &a)
+{
+    if (!a.a_weber) return QStringLiteral("Pas assez d'essais");
+    QString t = texte_k(a) + QStringLiteral(", sur %1 masse%2 portée%2").arg(a.masses_utilisees)
+                                 .arg(a.masses_utilisees > 1 ? QStringLiteral("s") : QString());
+    if (a.a_ecart) t += QStringLiteral(" ; écart des seuils à la droite : ") + nombre_fr(a.ecart_residuel, DECIMALES_SEUIL)
+                        + QStringLiteral(" g");
+    return t;
+}
+
+QString explication_analyse(const AnalyseFechner &a)
+{
+    QStringList l;
+    l << QStringLiteral("Le seuil différentiel ΔI est la masse ajoutée que l'on sent une fois sur deux.");
+    l << QStringLiteral("La loi de Weber dit que ΔI est proportionnel à la masse portée I : ΔI = k × I. "
+                        "La fraction de Weber k est la pente de la droite qui passe par l'origine.");
+    if (a.a_weber)
+        l << QStringLiteral("Ici %1 : avec 1000 g portés, il faut ajouter environ %2 g pour sentir une différence ; "
+                            "avec 200 g, environ %3 g.")
+                 .arg(texte_k(a), nombre_fr(a.k * 1000, 0), nombre_fr(a.k * 200, 0));
+    else
+        l << QStringLiteral("Pas assez d'essais : il faut, à une masse portée au moins, des masses ajoutées "
+                            "senties et d'autres non senties.");
+    l << QStringLiteral("Pour des poids soulevés, k vaut d'ordinaire entre 0,02 et 0,1.");
+    l << QStringLiteral("La sensation S compte les seuils empilés depuis la plus petite masse portée. "
+                        "La loi de Fechner dit qu'elle suit le logarithme de l'intensité : S = a × ln I + b, "
+                        "avec a proche de 1/k.");
+    if (a.a_fechner && a.a_weber)
+        l << QStringLiteral("Ici a = %1 et 1/k = %2.").arg(nombre_fr(a.a, 1), nombre_fr(1.0 / a.k, 1));
+    return l.join(QLatin1Char('\n'));
+}

@@ -100,6 +100,11 @@ QString texte_seuil(const LigneAnalyse &l);   // "12,5", "toujours senti", "jama
 QString texte_rapport(const LigneAnalyse &l); // "0,071" or ""
 QString texte_k(const AnalyseFechner &a);     // "k = 0,071" or "Pas assez d'essais"
 
+// The summary under a table: k, the masses used, the spread.
+QString resume_weber(const AnalyseFechner &a);
+// The short explanation shown beside the plots, with the numbers found.
+QString explication_analyse(const AnalyseFechner &a);
+
 // Display precision: thresholds in tenths of a gram, ratios and k to 1/1000.
 constexpr int DECIMALES_SEUIL = 1;
 constexpr int DECIMALES_RAPPORT = 3;
