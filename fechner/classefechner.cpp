@@ -66,6 +66,14 @@ GroupeFechner lire_groupe(const QString &chemin)
         g.raison = e.texte();
         return g;
     }
+    return groupe_depuis_octets(chemin, octets);
+}
+
+GroupeFechner groupe_depuis_octets(const QString &chemin, const QByteArray &octets)
+{
+    GroupeFechner g;
+    g.chemin = chemin;
+    g.nom = QFileInfo(chemin).fileName();
     lire_octets_fch(octets, g.grille);
     g.raison = raison_contenu(octets, g.grille);
     if (!g.raison.isEmpty()) return g;

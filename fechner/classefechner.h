@@ -22,6 +22,8 @@ struct GroupeFechner {
 // read, is empty, holds bytes no grid holds, has fewer than the 612 lines of
 // a grid, has no carried-mass heading, or has no trial.
 GroupeFechner lire_groupe(const QString &chemin);
+// The same checks and analysis on the bytes of a file already read.
+GroupeFechner groupe_depuis_octets(const QString &chemin, const QByteArray &octets);
 
 struct ClasseFechner {
     QList<GroupeFechner> groupes; // in the order given
