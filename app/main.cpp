@@ -2,11 +2,15 @@
 #include "app/application.h"
 #include "app/tform1.h"
 #include "common/rapportboite.h"
+#include "fechner/analysefechnercli.h"
 
 #include <QApplication>
 
 int main(int argc, char **argv)
 {
+    // "--analyse-fechner A.fch …" prints the analysis and ends, without a window.
+    if (const int statut = analyse_fechner_ligne_de_commande(argc, argv); statut >= 0) return statut;
+
     QApplication app(argc, argv);
     preparer_application();
     // The main window is the application's main window; it builds the first

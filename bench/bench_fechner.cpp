@@ -1,9 +1,10 @@
 // Medians of the Fechner page's frequent work: the full redraw of the curve
-// with every trial cell filled, the check on leaving a cell, and the load and
-// save of a full .fch file.
+// with every trial cell filled, the check on leaving a cell, the load and
+// save of a full .fch file, and the analysis of a class's pooled grids.
 #include "common/canevas.h"
 #include "common/erreures.h"
 #include "common/hote.h"
+#include "fechner/analysefechner.h"
 #include "fechner/courbefechner.h"
 #include "fechner/fichierfechner.h"
 #include "fechner/grillefechner.h"
@@ -15,6 +16,9 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <random>
 
 namespace {
 
@@ -124,5 +128,39 @@ void sauver_fechner(benchmark::State &etat)
     for (auto _ : etat) page.sauver_fechner(chemin);
 }
 BENCHMARK(sauver_fechner)->Unit(benchmark::kMicrosecond);
+
+// A group's full grid answered like pupils: at each of the 25 carried masses
+// ten added masses around a threshold of 7 % of the mass, felt with a
+// logistic chance, so that most rows need the likelihood fit.
+GrilleFechner grille_de_groupe(unsigned graine)
+{
+    std::mt19937 hasard(graine);
+    GrilleFechner g;
+    g.ecrire_entetes();
+    for (int r = 1; r < 50; r += 2) {
+        const double seuil = 0.07 * std::max(20, (r / 2) * 80) + 2;
+        for (int c = 1; c <= 10; ++c) {
+            const int x = int(std::lround(seuil * (0.5 + 0.1 * c)));
+            const double p = 1.0 / (1.0 + std::exp(-(x - seuil) / (0.15 * seuil)));
+            g.ecrire(c, r, QString::number(x));
+            g.ecrire(c, r + 1, hasard() / 4294967296.0 < p ? QStringLiteral("O") : QStringLiteral("N"));
+        }
+    }
+    return g;
+}
+
+// The class's analysis: the trials of 30 full grids read and pooled, then
+// thresholds, k and the sensation scale.
+void analyse_classe_30_grilles(benchmark::State &etat)
+{
+    QList<GrilleFechner> grilles;
+    for (unsigned k = 1; k <= 30; ++k) grilles.append(grille_de_groupe(k));
+    for (auto _ : etat) {
+        QList<EssaiFechner> essais;
+        for (const GrilleFechner &g : grilles) essais += essais_de_grille(g);
+        benchmark::DoNotOptimize(analyser(essais));
+    }
+}
+BENCHMARK(analyse_classe_30_grilles)->Unit(benchmark::kMillisecond);
 
 } // namespace

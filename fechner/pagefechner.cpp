@@ -1,4 +1,5 @@
 #include "fechner/pagefechner.h"
+#include "fechner/fenetreanalyse.h"
 #include "fechner/fichierfechner.h"
 #include "fechner/grillechaines.h"
 #include "common/boutonimage.h"
@@ -16,6 +17,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScreen>
 
 namespace {
 
@@ -123,9 +125,17 @@ PageFechner::PageFechner(HotePage *hote, QWidget *parent) : QWidget(parent), hot
 
     creer_menus();
 
-    // Model and grid hold the same texts: an edit in the grid reaches the model.
-    connect(grille, &QTableWidget::itemChanged, this,
-            [this](QTableWidgetItem *i) { donnees_.ecrire(i->column(), i->row(), i->text()); });
+    // Between the question and the curve's frame, right-aligned with the frame:
+    // the page's own controls keep their places.
+    Bouton_analyser = bouton(GroupBox3, "Bouton_analyser", QStringLiteral("Analyser"), {342, 189, 90, 21});
+    connect(Bouton_analyser, &QAbstractButton::clicked, this, [this] { Bouton_analyserClick(); });
+
+    // Model and grid hold the same texts: an edit in the grid reaches the model
+    // (and the analysis window, when open).
+    connect(grille, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *i) {
+        donnees_.ecrire(i->column(), i->row(), i->text());
+        if (fenetre_analyse_) fenetre_analyse_->grille_changee();
+    });
     connect(grille, &GrilleChaines::selectionCellule, this, &PageFechner::grilleSelectCell);
     connect(grille, &GrilleChaines::clicCellule, this, &PageFechner::grilleClick);
     connect(grille, &GrilleChaines::toucheTraitee, this, &PageFechner::grilleKeyDown);
@@ -194,7 +204,29 @@ void PageFechner::ecrire_entetes()
     grille->placer_courante(donnees_.colonne_courante(), donnees_.ligne_courante());
 }
 
-void PageFechner::BitBtn3Click() { Ima_courbe->setPicture(courbe_.tracer(donnees_, save_ima_blanc->picture())); }
+void PageFechner::BitBtn3Click()
+{
+    Ima_courbe->setPicture(courbe_.tracer(donnees_, save_ima_blanc->picture()));
+    // Every change of the grid ends in a redraw: the analysis follows it.
+    if (fenetre_analyse_) fenetre_analyse_->grille_changee();
+}
+
+void PageFechner::Bouton_analyserClick()
+{
+    if (!fenetre_analyse_) {
+        fenetre_analyse_ = new FenetreAnalyse(&donnees_, this);
+        // Beside the main window when the screen has room, so that the grid
+        // and its analysis are seen together.
+        const QRect principale = window()->frameGeometry();
+        const QRect ecran = window()->screen() ? window()->screen()->availableGeometry() : QRect();
+        const QPoint place = principale.topRight() + QPoint(1, 0);
+        if (ecran.contains(QRect(place, fenetre_analyse_->frameGeometry().size()))) fenetre_analyse_->move(place);
+    }
+    fenetre_analyse_->actualiser();
+    fenetre_analyse_->show();
+    fenetre_analyse_->raise();
+    fenetre_analyse_->activateWindow();
+}
 
 QImage PageFechner::image_blanche() const { return save_ima_blanc->picture(); }
 

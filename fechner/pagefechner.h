@@ -7,6 +7,7 @@
 
 class BoutonImage;
 class Cadre;
+class FenetreAnalyse;
 class GrilleChaines;
 class HotePage;
 class ImageWidget;
@@ -79,6 +80,11 @@ public:
     void BitBtn5MouseDown(Qt::MouseButton bouton);
     void BitBtn7MouseDown(Qt::MouseButton bouton);
 
+    // "Analyser": opens the analysis window (made on first use), which then
+    // follows the grid while it is open.
+    void Bouton_analyserClick();
+    FenetreAnalyse *fenetre_analyse() const { return fenetre_analyse_; }
+
     // The context menu the grid offers now: chosen by the row of the last selection.
     QMenu *menu_grille() const { return menu_grille_; }
     const GrilleFechner &donnees() const { return donnees_; }
@@ -96,6 +102,7 @@ public:
     BoutonImage *BitBtn7;
     ImageWidget *save_ima_blanc;
     QPlainTextEdit *Memo_cassybio;
+    BoutonImage *Bouton_analyser;
     QMenu *PopupMenu1;
     QMenu *PopupMenu2;
 
@@ -113,4 +120,5 @@ private:
     GrilleFechner donnees_;
     CourbeFechner courbe_;
     QMenu *menu_grille_ = nullptr;
+    FenetreAnalyse *fenetre_analyse_ = nullptr;
 };

@@ -1,12 +1,17 @@
 // .fch reader: any bytes fill the 51 × 12 grid; the cell check and the curve
 // of the trials then run on what was read, at the start scale and zoomed in
-// and out as the zoom buttons do.
+// and out as the zoom buttons do; then the class's check of a group's file
+// and the analysis with its plots, whose numbers must all be finite.
+#include "fechner/analysefechner.h"
+#include "fechner/classefechner.h"
 #include "fechner/courbefechner.h"
+#include "fechner/tracesanalyse.h"
 #include "fechner/fichierfechner.h"
 #include "fechner/grillefechner.h"
 #include "common/canevas.h"
 #include "fuzz/qt_hors_ecran.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 
@@ -42,5 +47,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *donnees, size_t taille)
         if (image.size() != blanc.size()) std::abort();
         courbe.zoom_avant();
     }
+
+    const GroupeFechner groupe = groupe_depuis_octets(QStringLiteral("g.fch"), octets);
+    const AnalyseFechner &a = groupe.analyse;
+    for (const LigneAnalyse &l : a.lignes)
+        if (!std::isfinite(l.seuil) || !std::isfinite(l.rapport())) std::abort();
+    for (const PointFechner &p : a.echelle)
+        if (!std::isfinite(p.sensation) || !std::isfinite(p.ln_portee)) std::abort();
+    for (double v : {a.k, a.ecart_residuel, a.a, a.b})
+        if (!std::isfinite(v)) std::abort();
+    if (image_analyse(analyser(grille), &a).height() != 2 * HAUTEUR_TRACE) std::abort();
     return 0;
 }

@@ -1,0 +1,34 @@
+#pragma once
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "fechner/analysefechner.h"
+#include "fechner/grillefechner.h"
+
+// The class's results: one .fch file per group, each analysed on its own,
+// and all the trials of the groups kept together analysed as one.
+
+struct GroupeFechner {
+    QString chemin;
+    QString nom;          // the file name without its folder
+    bool retenu = false;  // false: left out, `raison` says why
+    QString raison;
+    GrilleFechner grille;
+    AnalyseFechner analyse;
+};
+
+// Reads and checks one group's file. A file is left out when it cannot be
+// read, is empty, holds bytes no grid holds, has fewer than the 612 lines of
+// a grid, has no carried-mass heading, or has no trial.
+GroupeFechner lire_groupe(const QString &chemin);
+// The same checks and analysis on the bytes of a file already read.
+GroupeFechner groupe_depuis_octets(const QString &chemin, const QByteArray &octets);
+
+struct ClasseFechner {
+    QList<GroupeFechner> groupes; // in the order given
+    AnalyseFechner commune;       // the trials of the groups kept, together
+    int retenus() const;
+};
+
+ClasseFechner analyser_classe(const QStringList &chemins);

@@ -1,0 +1,268 @@
+#include "fechner/fenetreanalyse.h"
+#include "fechner/csvanalyse.h"
+#include "fechner/grillefechner.h"
+#include "fechner/tracesanalyse.h"
+#include "common/boutonimage.h"
+#include "common/cadre.h"
+#include "common/erreures.h"
+#include "common/fabrique.h"
+#include "common/fichiertexte.h"
+#include "common/imagewidget.h"
+#include "common/polices.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <QTimer>
+
+namespace {
+
+constexpr int LARGEUR = 900, HAUTEUR = 664;
+
+QTableWidget *tableau(QWidget *parent, const char *nom, const QStringList &titres, const QList<int> &largeurs,
+                      QRect place)
+{
+    auto *t = new QTableWidget(0, int(titres.size()), parent);
+    t->setObjectName(QLatin1String(nom));
+    t->setGeometry(place);
+    t->setHorizontalHeaderLabels(titres);
+    for (int c = 0; c < largeurs.size(); ++c) t->setColumnWidth(c, largeurs[c]);
+    t->horizontalHeader()->setStretchLastSection(true);
+    t->verticalHeader()->hide();
+    t->verticalHeader()->setDefaultSectionSize(17);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionMode(QAbstractItemView::NoSelection);
+    t->setFocusPolicy(Qt::NoFocus);
+    return t;
+}
+
+void remplir(QTableWidget *t, const QList<QStringList> &lignes, const QList<QString> &bulles = {})
+{
+    t->setRowCount(int(lignes.size()));
+    for (int r = 0; r < lignes.size(); ++r)
+        for (int c = 0; c < lignes[r].size() && c < t->columnCount(); ++c) {
+            auto *item = new QTableWidgetItem(lignes[r][c]);
+            // The list of files reads as text; the analyses as numbers.
+            const bool texte = t->columnCount() == 3 && c != 1;
+            item->setTextAlignment((texte ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+            if (r < bulles.size()) item->setToolTip(bulles[r]);
+            t->setItem(r, c, item);
+        }
+}
+
+// The table of an analysis: one row per carried mass (the "k" row is the summary's).
+void remplir_analyse(QTableWidget *t, const AnalyseFechner &a)
+{
+    QList<QStringList> lignes = lignes_resultats(a);
+    lignes.removeLast();
+    QList<QString> bulles;
+    for (const LigneAnalyse &l : a.lignes)
+        bulles << (l.methode == MethodeSeuil::Logistique ? QStringLiteral("Seuil ajusté : masse ajoutée sentie une fois sur deux")
+                   : l.methode == MethodeSeuil::Milieu
+                       ? QStringLiteral("Seuil au milieu de la plus grande masse non sentie et de la plus petite sentie")
+                       : QStringLiteral("Une seule sorte de réponse : pas de seuil"));
+    remplir(t, lignes, bulles);
+}
+
+BoutonImage *bouton(QWidget *parent, const char *nom, const QString &texte, QRect place)
+{
+    auto *b = new BoutonImage(texte, parent);
+    b->setObjectName(QLatin1String(nom));
+    b->setGeometry(place);
+    return b;
+}
+
+QLabel *etiquette(QWidget *parent, const char *nom, QRect place)
+{
+    auto *l = new QLabel(parent);
+    l->setObjectName(QLatin1String(nom));
+    l->setGeometry(place);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return l;
+}
+
+const QStringList titres_analyse = {QStringLiteral("Masse portée (g)"), QStringLiteral("Essais"),
+                                    QStringLiteral("Seuil ΔI (g)"), QStringLiteral("ΔI/I")};
+const QList<int> largeurs_analyse = {110, 70, 120, 100};
+
+} // namespace
+
+FenetreAnalyse::FenetreAnalyse(const GrilleFechner *grille, QWidget *parent)
+    : QWidget(parent, Qt::Window), grille_(grille)
+{
+    setObjectName(QStringLiteral("FenetreAnalyse"));
+    setWindowTitle(QStringLiteral("Analyse des résultats"));
+    setFont(police(QStringLiteral("Tahoma"), 11));
+    setFixedSize(LARGEUR, HAUTEUR);
+
+    Cadre_groupe = creer_cadre(this, "Cadre_groupe", QStringLiteral("Grille de la page"), {8, 6, 436, 262});
+    Table_groupe = tableau(Cadre_groupe, "Table_groupe", titres_analyse, largeurs_analyse, {8, 20, 420, 194});
+    Label_k_groupe = etiquette(Cadre_groupe, "Label_k_groupe", {8, 218, 420, 38});
+
+    Cadre_classe = creer_cadre(this, "Cadre_classe", QStringLiteral("La classe (toutes les grilles ensemble)"),
+                               {8, 274, 436, 382});
+    Bouton_classe = bouton(Cadre_classe, "Bouton_classe", QStringLiteral("Résultats de la classe…"), {8, 20, 170, 23});
+    Label_classe = etiquette(Cadre_classe, "Label_classe", {186, 24, 242, 18});
+    Label_classe->setText(QStringLiteral("Aucun fichier ouvert"));
+    Table_fichiers = tableau(Cadre_classe, "Table_fichiers",
+                             {QStringLiteral("Fichier"), QStringLiteral("k"), QStringLiteral("Remarque")}, {150, 60},
+                             {8, 48, 420, 104});
+    Table_classe = tableau(Cadre_classe, "Table_classe", titres_analyse, largeurs_analyse, {8, 158, 420, 176});
+    Label_k_classe = etiquette(Cadre_classe, "Label_k_classe", {8, 338, 420, 38});
+
+    Ima_weber = new ImageWidget(this);
+    Ima_weber->setObjectName(QStringLiteral("Ima_weber"));
+    Ima_weber->setGeometry(456, 12, LARGEUR_TRACE, HAUTEUR_TRACE);
+    Ima_fechner = new ImageWidget(this);
+    Ima_fechner->setObjectName(QStringLiteral("Ima_fechner"));
+    Ima_fechner->setGeometry(456, 12 + HAUTEUR_TRACE + 6, LARGEUR_TRACE, HAUTEUR_TRACE);
+
+    Memo_explication = creer_memo(this, "Memo_explication", {}, {456, 456, 436, 166});
+    Memo_explication->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo_explication->setFont(police(QStringLiteral("Tahoma"), 12));
+
+    Bouton_copier = bouton(this, "Bouton_copier", QStringLiteral("Copier l'image"), {456, 630, 130, 25});
+    Bouton_enregistrer = bouton(this, "Bouton_enregistrer", QStringLiteral("Enregistrer l'image…"), {594, 630, 150, 25});
+    Bouton_exporter = bouton(this, "Bouton_exporter", QStringLiteral("Exporter les données…"), {752, 630, 140, 25});
+
+    Timer_analyse = creer_minuterie(this, "Timer_analyse", 0);
+    Timer_analyse->setSingleShot(true);
+
+    connect(Timer_analyse, &QTimer::timeout, this, &FenetreAnalyse::actualiser);
+    connect(Bouton_classe, &QAbstractButton::clicked, this, [this] { Bouton_classeClick(); });
+    connect(Bouton_copier, &QAbstractButton::clicked, this, [this] { Bouton_copierClick(); });
+    connect(Bouton_enregistrer, &QAbstractButton::clicked, this, [this] { Bouton_enregistrerClick(); });
+    connect(Bouton_exporter, &QAbstractButton::clicked, this, [this] { Bouton_exporterClick(); });
+
+    actualiser();
+}
+
+void FenetreAnalyse::grille_changee()
+{
+    if (isVisible() && !Timer_analyse->isActive()) Timer_analyse->start();
+}
+
+void FenetreAnalyse::actualiser()
+{
+    Timer_analyse->stop();
+    analyse_ = analyser(*grille_);
+    montrer();
+}
+
+void FenetreAnalyse::montrer()
+{
+    remplir_analyse(Table_groupe, analyse_);
+    Label_k_groupe->setText(resume_weber(analyse_));
+    const AnalyseFechner *commune = classe_ ? &classe_->commune : nullptr;
+    Ima_weber->setPicture(tracer_weber(analyse_, commune));
+    Ima_fechner->setPicture(tracer_fechner(analyse_, commune));
+    // The class's numbers explain best when the page's grid has none yet.
+    Memo_explication->setPlainText(
+        explication_analyse(!analyse_.a_weber && commune && commune->a_weber ? *commune : analyse_));
+}
+
+void FenetreAnalyse::charger_classe(const QStringList &chemins)
+{
+    classe_ = std::make_unique<ClasseFechner>(analyser_classe(chemins));
+    QList<QStringList> lignes;
+    for (const GroupeFechner &g : classe_->groupes) {
+        if (g.retenu)
+            lignes << QStringList{g.nom, g.analyse.a_weber ? nombre_fr(g.analyse.k, DECIMALES_RAPPORT) : QString(),
+                                  g.analyse.a_weber ? QString() : QStringLiteral("Pas assez d'essais")};
+        else
+            lignes << QStringList{g.nom, QString(), QStringLiteral("écarté : ") + g.raison};
+    }
+    remplir(Table_fichiers, lignes);
+    Label_classe->setText(QStringLiteral("%1 fichier(s) retenu(s) sur %2").arg(classe_->retenus()).arg(chemins.size()));
+    remplir_analyse(Table_classe, classe_->commune);
+    Label_k_classe->setText(resume_weber(classe_->commune));
+    montrer();
+}
+
+QFileDialog *FenetreAnalyse::dialogue(const char *nom)
+{
+    if (auto *d = findChild<QFileDialog *>(QLatin1String(nom), Qt::FindDirectChildrenOnly)) return d;
+    auto *d = new QFileDialog(this);
+    d->setObjectName(QLatin1String(nom));
+    d->setOption(QFileDialog::DontUseNativeDialog, true);
+    if (qstrcmp(nom, "DialogueClasse") == 0) {
+        d->setWindowTitle(QStringLiteral("Résultats de la classe"));
+        d->setAcceptMode(QFileDialog::AcceptOpen);
+        d->setFileMode(QFileDialog::ExistingFiles);
+        d->setNameFilters({QStringLiteral("Fechner (*.fch)")});
+    } else {
+        const bool image = qstrcmp(nom, "DialogueImage") == 0;
+        d->setWindowTitle(image ? QStringLiteral("Enregistrer l'image") : QStringLiteral("Exporter les données"));
+        d->setAcceptMode(QFileDialog::AcceptSave);
+        d->setFileMode(QFileDialog::AnyFile);
+        d->setDefaultSuffix(image ? QStringLiteral("png") : QStringLiteral("csv"));
+        d->setNameFilters({image ? QStringLiteral("Image PNG (*.png)") : QStringLiteral("Données CSV (*.csv)")});
+    }
+    return d;
+}
+
+QString FenetreAnalyse::choisir(const char *nom)
+{
+    QFileDialog *d = dialogue(nom);
+    if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return {};
+    return d->selectedFiles().constFirst();
+}
+
+void FenetreAnalyse::Bouton_classeClick()
+{
+    QFileDialog *d = dialogue("DialogueClasse");
+    if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return;
+    charger_classe(d->selectedFiles());
+}
+
+QImage FenetreAnalyse::image() const { return image_analyse(analyse_, classe_ ? &classe_->commune : nullptr); }
+
+void FenetreAnalyse::Bouton_copierClick() { QGuiApplication::clipboard()->setImage(image()); }
+
+void FenetreAnalyse::Bouton_enregistrerClick()
+{
+    const QString chemin = choisir("DialogueImage");
+    if (!chemin.isEmpty()) enregistrer_image(chemin);
+}
+
+void FenetreAnalyse::Bouton_exporterClick()
+{
+    const QString chemin = choisir("DialogueDonnees");
+    if (!chemin.isEmpty()) exporter_donnees(chemin);
+}
+
+namespace {
+
+// Atomic save; any failure is reported as the file not created.
+bool sauver(const QString &chemin, const QByteArray &octets)
+{
+    try {
+        if (ecrire_fichier(chemin, octets)) return true;
+    } catch (const ErreurES &) {
+    }
+    signaler(ErreurES::creation(chemin));
+    return false;
+}
+
+} // namespace
+
+bool FenetreAnalyse::enregistrer_image(const QString &chemin)
+{
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    image().save(&tampon, "PNG");
+    return sauver(chemin, octets);
+}
+
+bool FenetreAnalyse::exporter_donnees(const QString &chemin)
+{
+    return sauver(chemin, csv_analyse(analyse_, classe_.get()));
+}

@@ -1,0 +1,337 @@
+#include "fechner/analysefechner.h"
+#include "fechner/grillefechner.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <random>
+
+namespace {
+
+// A grid with its headings; trials are written on the row of a carried mass.
+GrilleFechner grille_vide()
+{
+    GrilleFechner g;
+    g.ecrire_entetes();
+    return g;
+}
+
+int ligne_de(const GrilleFechner &g, int portee)
+{
+    for (int i = 1; i < GrilleFechner::LIGNES; i += 2)
+        if (g.cellule(0, i) == QStringLiteral("%1g").arg(portee)) return i;
+    return -1;
+}
+
+// "10N 20O 30?" : added mass then outcome letter ("?" leaves the outcome cell empty).
+void ecrire_essais(GrilleFechner &g, int portee, const QString &essais)
+{
+    const int ligne = ligne_de(g, portee);
+    QVERIFY(ligne > 0);
+    int colonne = 1;
+    for (const QString &e : essais.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        g.ecrire(colonne, ligne, e.chopped(1));
+        const QChar issue = e.back();
+        g.ecrire(colonne, ligne + 1, issue == QLatin1Char('?') ? QString() : QString(issue));
+        ++colonne;
+    }
+}
+
+QList<EssaiFechner> essais(int portee, const QString &texte)
+{
+    QList<EssaiFechner> r;
+    for (const QString &e : texte.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        r.append({portee, e.chopped(1).toInt(), e.back() == QLatin1Char('O')});
+    return r;
+}
+
+// Uniform on [0, 1) from the raw 32-bit output: the same numbers with every
+// standard library, unlike std::uniform_real_distribution.
+double uniforme(std::mt19937 &g) { return g() / 4294967296.0; }
+
+} // namespace
+
+class TstAnalyseFechner : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void ajustement_logistique_data()
+    {
+        QTest::addColumn<QString>("essais");
+        QTest::addColumn<double>("seuil");
+        QTest::addColumn<double>("pente");
+        // Expected values from a separate Python script (pure Python, no
+        // libraries) that maximises the same likelihood another way: for each
+        // slope b it finds the threshold t solving Σ(y − σ(b(x − t))) = 0 by
+        // bisection, then maximises the profile log-likelihood in b by golden
+        // section. The symmetric cases have their threshold at the centre by
+        // symmetry (x → c − x with felt ↔ not felt leaves the likelihood unchanged).
+        QTest::newRow("symmetric about 25") << "10N 20O 30N 40O" << 25.0 << 0.090818428;
+        QTest::newRow("symmetric about 35") << "10N 20N 30O 40N 50O 60O" << 35.0 << 0.121402759;
+        QTest::newRow("repeated masses") << "20N 20O 20N 40N 40O 40O 60O 60O" << 29.087016932 << 0.093931872;
+        QTest::newRow("five trials") << "10N 20O 30N 40O 50O" << 24.289476651 << 0.109042558;
+    }
+    void ajustement_logistique()
+    {
+        QFETCH(QString, essais);
+        QFETCH(double, seuil);
+        QFETCH(double, pente);
+        const AjustementLogistique f = ajuster_logistique(::essais(100, essais));
+        QVERIFY(f.converge);
+        QVERIFY2(std::fabs(f.seuil() - seuil) < 1e-6, qPrintable(QString::number(f.seuil(), 'g', 12)));
+        QVERIFY2(std::fabs(f.b - pente) < 1e-7, qPrintable(QString::number(f.b, 'g', 12)));
+    }
+
+    void separe_sans_convergence()
+    {
+        // Separated answers have no maximum-likelihood fit: the slope grows without end.
+        QVERIFY(!ajuster_logistique(essais(100, "10N 20N 30O 40O")).converge);
+        QVERIFY(!ajuster_logistique(essais(100, "10O 20O 30N 40N")).converge);
+    }
+
+    void seuil_data()
+    {
+        QTest::addColumn<QString>("essais");
+        QTest::addColumn<int>("methode");
+        QTest::addColumn<double>("seuil");
+        QTest::addColumn<int>("sentis");
+        // By hand: the midpoint of the largest mass not felt and the smallest felt.
+        QTest::newRow("separated: midpoint") << "10N 20N 30O 40O" << int(MethodeSeuil::Milieu) << 25.0 << 2;
+        QTest::newRow("separated, unordered") << "40O 10N 30O 20N" << int(MethodeSeuil::Milieu) << 25.0 << 2;
+        QTest::newRow("tie at the boundary") << "10N 20N 20O 30O" << int(MethodeSeuil::Milieu) << 20.0 << 2;
+        QTest::newRow("one of each") << "15N 25O" << int(MethodeSeuil::Milieu) << 20.0 << 1;
+        // Felt at small masses only: no usable fit, the midpoint of 40 and 10.
+        QTest::newRow("reversed") << "10O 20O 30N 40N" << int(MethodeSeuil::Milieu) << 25.0 << 2;
+        // Overlapping answers: the fit (threshold at the centre by symmetry).
+        QTest::newRow("overlapping: fit") << "10N 20O 30N 40O" << int(MethodeSeuil::Logistique) << 25.0 << 2;
+        QTest::newRow("all felt") << "10O 20O" << int(MethodeSeuil::ToujoursSenti) << 0.0 << 2;
+        QTest::newRow("one trial felt") << "10O" << int(MethodeSeuil::ToujoursSenti) << 0.0 << 1;
+        QTest::newRow("none felt") << "10N 20N 30N" << int(MethodeSeuil::JamaisSenti) << 0.0 << 0;
+    }
+    void seuil()
+    {
+        QFETCH(QString, essais);
+        QFETCH(int, methode);
+        QFETCH(double, seuil);
+        QFETCH(int, sentis);
+        const QList<EssaiFechner> e = ::essais(200, essais);
+        const LigneAnalyse l = seuil_differentiel(200, e);
+        QCOMPARE(int(l.methode), methode);
+        QCOMPARE(l.essais, int(e.size()));
+        QCOMPARE(l.sentis, sentis);
+        QVERIFY(std::fabs(l.seuil - seuil) < 1e-6);
+        QCOMPARE(l.a_seuil(), methode == int(MethodeSeuil::Milieu) || methode == int(MethodeSeuil::Logistique));
+    }
+
+    void lecture_de_la_grille_data()
+    {
+        QTest::addColumn<QString>("masse");
+        QTest::addColumn<QString>("issue");
+        QTest::addColumn<int>("ajoutee"); // −1: no trial
+        QTest::addColumn<bool>("senti");
+        // The whole-number rule on the added mass; only "O" is felt.
+        QTest::newRow("felt") << "30" << "O" << 30 << true;
+        QTest::newRow("not felt") << "30" << "N" << 30 << false;
+        QTest::newRow("outcome empty: not felt") << "30" << "" << 30 << false;
+        QTest::newRow("lower-case o: not felt") << "30" << "o" << 30 << false;
+        QTest::newRow("marked outcome: not felt") << "30" << "oui?" << 30 << false;
+        QTest::newRow("leading blank") << " 25" << "O" << 25 << true;
+        QTest::newRow("hexadecimal") << "$1F" << "O" << 31 << true;
+        QTest::newRow("zero: a catch trial") << "0" << "N" << 0 << false;
+        QTest::newRow("empty: no trial") << "" << "O" << -1 << false;
+        QTest::newRow("marked mass: no trial") << "12a?" << "O" << -1 << false;
+        QTest::newRow("negative: no trial") << "-10" << "O" << -1 << false;
+    }
+    void lecture_de_la_grille()
+    {
+        QFETCH(QString, masse);
+        QFETCH(QString, issue);
+        QFETCH(int, ajoutee);
+        QFETCH(bool, senti);
+        GrilleFechner g = grille_vide();
+        const int ligne = ligne_de(g, 150);
+        g.ecrire(4, ligne, masse);
+        g.ecrire(4, ligne + 1, issue);
+        const QList<EssaiFechner> e = essais_de_grille(g);
+        QCOMPARE(e.size(), ajoutee < 0 ? 0 : 1);
+        if (ajoutee < 0) return;
+        QCOMPARE(e[0].portee, 150);
+        QCOMPARE(e[0].ajoutee, ajoutee);
+        QCOMPARE(e[0].senti, senti);
+    }
+
+    void douzieme_valeur_et_entetes()
+    {
+        GrilleFechner g = grille_vide();
+        // The twelfth value of a row counts as a trial, as the curve plots it.
+        g.ecrire(11, 1, QStringLiteral("20"));
+        g.ecrire(11, 2, QStringLiteral("O"));
+        // A heading changed by a loaded file: the digits before the unit.
+        g.ecrire(0, 3, QStringLiteral("750g"));
+        g.ecrire(1, 3, QStringLiteral("40"));
+        const QList<EssaiFechner> e = essais_de_grille(g);
+        QCOMPARE(e.size(), 2);
+        QCOMPARE(e[0].portee, 0);
+        QCOMPARE(e[0].ajoutee, 20);
+        QVERIFY(e[0].senti);
+        QCOMPARE(e[1].portee, 750);
+    }
+
+    void weber_et_fechner_a_la_main()
+    {
+        // Separated answers at three masses give the thresholds 10, 20 and 35 g.
+        GrilleFechner g = grille_vide();
+        ecrire_essais(g, 100, "5N 15O");
+        ecrire_essais(g, 200, "10N 30O");
+        ecrire_essais(g, 400, "30N 40O");
+        ecrire_essais(g, 0, "5O 10O"); // listed, no threshold, not in the fit
+        const AnalyseFechner a = analyser(g);
+        QCOMPARE(a.essais, 8);
+        QCOMPARE(a.lignes.size(), 4); // rows without trials are skipped
+        QCOMPARE(a.lignes[0].portee, 0);
+        QCOMPARE(int(a.lignes[0].methode), int(MethodeSeuil::ToujoursSenti));
+        QVERIFY(!a.lignes[0].a_rapport());
+        QCOMPARE(a.lignes[3].seuil, 35.0);
+        QCOMPARE(a.lignes[3].rapport(), 35.0 / 400);
+        // By hand: k = Σ I·ΔI / Σ I² = 19000 / 210000; residuals 0.952, 1.905,
+        // −1.190 g; spread √(5.95238 / 2) = 1.72516 g.
+        QVERIFY(a.a_weber);
+        QCOMPARE(a.masses_utilisees, 3);
+        QVERIFY(std::fabs(a.k - 19000.0 / 210000.0) < 1e-12);
+        QVERIFY(a.a_ecart);
+        QVERIFY(std::fabs(a.ecart_residuel - 1.7251639) < 1e-6);
+        // By hand: S(100) = 0, S(200) = 100 × (1/10 + 1/20) / 2 = 7.5,
+        // S(400) = 7.5 + 200 × (1/20 + 1/35) / 2 = 15.357143; the ln I are equally
+        // spaced by ln 2, so a = 15.357143 / (2 ln 2) = 11.077837 and
+        // b = mean S − a × ln 200 = −51.074848.
+        QCOMPARE(a.echelle.size(), 3);
+        QCOMPARE(a.echelle[1].sensation, 7.5);
+        QVERIFY(std::fabs(a.echelle[2].sensation - 15.357142857) < 1e-8);
+        QVERIFY(a.a_fechner);
+        QVERIFY(std::fabs(a.a - 11.077836921) < 1e-6);
+        QVERIFY(std::fabs(a.b - -51.074848124) < 1e-6);
+        QCOMPARE(texte_k(a), QStringLiteral("k = 0,090"));
+    }
+
+    void une_seule_masse()
+    {
+        GrilleFechner g = grille_vide();
+        ecrire_essais(g, 500, "20N 40N 50O 60O");
+        const AnalyseFechner a = analyser(g);
+        // By hand: the midpoint 45 g over 500 g.
+        QVERIFY(a.a_weber);
+        QCOMPARE(a.k, 45.0 / 500);
+        QCOMPARE(a.masses_utilisees, 1);
+        QVERIFY(!a.a_ecart);
+        QVERIFY(!a.a_fechner); // one point makes no line
+        QCOMPARE(texte_seuil(a.lignes[0]), QStringLiteral("45,0"));
+        QCOMPARE(texte_rapport(a.lignes[0]), QStringLiteral("0,090"));
+    }
+
+    void grille_vide_sans_nan()
+    {
+        const AnalyseFechner a = analyser(grille_vide());
+        QCOMPARE(a.essais, 0);
+        QVERIFY(a.lignes.isEmpty());
+        QVERIFY(!a.a_weber && !a.a_ecart && !a.a_fechner);
+        QCOMPARE(texte_k(a), QStringLiteral("Pas assez d'essais"));
+        for (double v : {a.k, a.ecart_residuel, a.a, a.b}) QVERIFY(std::isfinite(v));
+    }
+
+    void aucun_seuil()
+    {
+        // Only one kind of answer at each mass: the rows say so, and there is no k.
+        GrilleFechner g = grille_vide();
+        ecrire_essais(g, 200, "10O 20O");
+        ecrire_essais(g, 400, "10N 20N");
+        const AnalyseFechner a = analyser(g);
+        QCOMPARE(texte_seuil(a.lignes[0]), QStringLiteral("toujours senti"));
+        QCOMPARE(texte_seuil(a.lignes[1]), QStringLiteral("jamais senti"));
+        QCOMPARE(texte_rapport(a.lignes[1]), QString());
+        QCOMPARE(texte_k(a), QStringLiteral("Pas assez d'essais"));
+    }
+
+    void lignes_de_meme_masse_reunies()
+    {
+        // Two rows headed alike (a loaded file) are one carried mass.
+        GrilleFechner g = grille_vide();
+        g.ecrire(0, 3, QStringLiteral("100g"));
+        ecrire_essais(g, 100, "5N 15O");
+        g.ecrire(1, 11, QStringLiteral("7")); // the row of the grid's own "100g"
+        g.ecrire(1, 12, QStringLiteral("N"));
+        const AnalyseFechner a = analyser(g);
+        QCOMPARE(a.lignes.size(), 1);
+        QCOMPARE(a.lignes[0].essais, 3);
+        QCOMPARE(a.lignes[0].seuil, 11.0); // midpoint of 7 and 15
+    }
+
+    void k_retrouve_data()
+    {
+        QTest::addColumn<double>("k");
+        // Typical Weber fractions of lifted weights.
+        QTest::newRow("k 0.03") << 0.03;
+        QTest::newRow("k 0.05") << 0.05;
+        QTest::newRow("k 0.07") << 0.07;
+        QTest::newRow("k 0.1") << 0.1;
+    }
+    void k_retrouve()
+    {
+        QFETCH(double, k);
+        // Simulated classes with a known Weber fraction. At each of 8 carried
+        // masses the true threshold is θ = k·I and a pupil feels an added mass x
+        // with probability 1 / (1 + exp(−(x − θ) / (0.08 θ))). Ten trials per row,
+        // at added masses from 0.7 θ to 1.33 θ in steps of 0.07 θ (whole grams),
+        // answered from a seeded generator. One class of 80 answers is a random
+        // sample: its k is within 10 % of the true k about 98 times in 100 (a
+        // run of 1000 seeds), so the test asks it of 95 classes in 100 out of
+        // 200 seeds, and asks the mean over the 200 to be within 2 % (no bias).
+        int dans_10_pour_cent = 0;
+        double somme = 0.0;
+        for (int graine = 1; graine <= 200; ++graine) {
+            std::mt19937 hasard(graine);
+            GrilleFechner g = grille_vide();
+            for (int portee : {200, 300, 400, 600, 800, 1000, 1500, 2000}) {
+                const int ligne = ligne_de(g, portee);
+                const double theta = k * portee;
+                for (int j = 0; j < 10; ++j) {
+                    const int x = int(std::lround(theta * (0.7 + 0.07 * j)));
+                    const double p = 1.0 / (1.0 + std::exp(-(x - theta) / (0.08 * theta)));
+                    g.ecrire(j + 1, ligne, QString::number(x));
+                    g.ecrire(j + 1, ligne + 1, uniforme(hasard) < p ? QStringLiteral("O") : QStringLiteral("N"));
+                }
+            }
+            const AnalyseFechner a = analyser(g);
+            QVERIFY(a.a_weber);
+            QCOMPARE(a.masses_utilisees, 8);
+            if (std::fabs(a.k - k) <= 0.1 * k) ++dans_10_pour_cent;
+            somme += a.k;
+            // Fechner: with ΔI = k·I the scale grows by about 1/k per unit of ln I.
+            QVERIFY(a.a_fechner);
+            QVERIFY2(std::fabs(a.a * k - 1.0) < 0.3, qPrintable(QStringLiteral("a·k = %1").arg(a.a * k)));
+        }
+        QVERIFY2(dans_10_pour_cent >= 190, qPrintable(QString::number(dans_10_pour_cent)));
+        QVERIFY2(std::fabs(somme / 200 / k - 1.0) < 0.02, qPrintable(QString::number(somme / 200 / k)));
+    }
+
+    void nombres_data()
+    {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<int>("decimales");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("k") << 0.0714 << 3 << "0,071";
+        QTest::newRow("threshold") << 37.46 << 1 << "37,5";
+        QTest::newRow("negative") << -51.07 << 2 << "-51,07";
+        QTest::newRow("zero without sign") << -0.0004 << 3 << "0,000";
+        QTest::newRow("NaN never shown") << std::nan("") << 3 << "";
+        QTest::newRow("infinity never shown") << HUGE_VAL << 1 << "";
+    }
+    void nombres()
+    {
+        QFETCH(double, x);
+        QFETCH(int, decimales);
+        QFETCH(QString, texte);
+        QCOMPARE(nombre_fr(x, decimales), texte);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstAnalyseFechner)
+#include "tst_analysefechner.moc"
