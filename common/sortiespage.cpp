@@ -47,7 +47,6 @@ void SortiesPage::ajouter_au_menu(QMenu *menu, QAction *avant, bool avec_donnees
     if (avant) menu->insertSeparator(avant);
     // The data item follows what the window shows when the menu opens.
     connect(menu, &QMenu::aboutToShow, this, &SortiesPage::mettre_a_jour);
-    mettre_a_jour();
 }
 
 void SortiesPage::mettre_a_jour() { Exporterdonnees->setEnabled(bool(source_().donnees)); }

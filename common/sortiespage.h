@@ -37,7 +37,8 @@ public:
     SortiesPage(QWidget *fenetre, std::function<Source()> source, Libelles libelles = Libelles::Page);
 
     // Adds the items to `menu` before `avant` (at the end when null), between
-    // separators; "Exporter les données…" only `avec_donnees`.
+    // separators; "Exporter les données…" only `avec_donnees`. The items are
+    // brought up to date each time the menu opens.
     void ajouter_au_menu(QMenu *menu, QAction *avant, bool avec_donnees);
     // Enables the data item when the source has data.
     void mettre_a_jour();
