@@ -142,6 +142,7 @@ void TForm1::creer_menus()
     QAction *quitter = action(this, "Quitter1", QStringLiteral("Quitter"));
     fichier->addAction(quitter);
     relier(quitter, [this] { Quitter1Click(); });
+    creer_menus_sorties(fichier, quitter);
 
     QMenu *options = barre->addMenu(QStringLiteral("Options"));
     options->setObjectName(QStringLiteral("Options1"));

@@ -5,9 +5,12 @@
 #include <QStringList>
 
 #include "common/couleur.h"
+#include "common/exportcsv.h"
 #include "common/hote.h"
+#include "common/sortiespage.h"
 
 #include <array>
+#include <functional>
 
 class Cadre;
 class PageActivite;
@@ -17,6 +20,7 @@ class PageFechner;
 class PageNernst;
 class PageNerf;
 class QAction;
+class SortiesPage;
 class QFileDialog;
 class QMenu;
 class QTabWidget;
@@ -70,6 +74,12 @@ public:
     // The five file dialogs (OpenDialog1..3, SaveDialog1..2), made on first use.
     QFileDialog *dialogue(const char *nom);
 
+    // The picture of a notebook page as it shows (the page built if need be),
+    // and the commands that take it out of the program: "Fichier" > "Copier
+    // l'image de la page" … "Exporter les données…".
+    QImage image_page(int index);
+    SortiesPage *sorties = nullptr;
+
     TForm_coul *Form_coul;
     // The two dialogs that only their menu item opens are made on first use.
     Tmise_couleur *mise_couleur();
@@ -82,6 +92,11 @@ protected:
 
 private:
     void creer_menus();
+    void creer_menus_sorties(QMenu *fichier, QAction *quitter);
+    // The page showing, for the export commands; its data lines, or nothing
+    // when the page has no numbers to give.
+    SortiesPage::Source source_sorties();
+    std::function<QList<csv::Ligne>()> donnees_page(int index);
     void fixer_taille_exterieure();
     void charger_images(); // start-up step 16
     // Shows a file dialog; the chosen file, or "" when cancelled.

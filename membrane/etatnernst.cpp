@@ -66,6 +66,13 @@ bool EtatNernst::pas_enregistrement()
     return true;
 }
 
+void EtatNernst::noter_enregistrement()
+{
+    if (!Programme::valide(etape)) return;
+    em_enregistre.resize(std::size_t(etape), 0.0);
+    em_enregistre[std::size_t(etape) - 1] = membrane.em;
+}
+
 bool EtatNernst::ajouter_etape()
 {
     if (etape >= Programme::TAILLE) return false;

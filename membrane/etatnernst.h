@@ -1,5 +1,6 @@
 #pragma once
 #include <QImage>
+#include <vector>
 
 #include "membrane/animationions.h"
 #include "membrane/modelemembrane.h"
@@ -30,6 +31,12 @@ public:
     bool en_programmation = false; // between "Program.COURBE" and "Fin program."
     bool enregistrement = false;   // a live recording runs
     bool chargement = false;       // the page is loading a step into its bars
+
+    // The Em plotted at each step of the last live recording since "EFFACER",
+    // for the data export; the steps' settings are those of the programme.
+    std::vector<double> em_enregistre;
+    // Notes the Em just plotted for the recorded step `etape`.
+    void noter_enregistrement();
 
     // Whether the bars write into the current step: while the programme is
     // edited, except during a live recording (a recorded step keeps what was

@@ -339,6 +339,7 @@ void PageNerf::BitBtn22Click()
     r.p = Scroll_temps->value();
     r.fibre = Radio_nerf->itemIndex() == 1;
     const ModeleNerf::Resultat res = modele.calculer(r);
+    reglages_trace = r;
     deux_artef->move(res.deux_artef_gauche, deux_artef->y());
     if (res.reponse) prem_artef->move(10, prem_artef->y());
     Canevas c = Ima_st->canevas();

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <optional>
 
 #include <QWidget>
 
@@ -66,6 +67,8 @@ public:
     Forme *electrode(Electrode e) const { return electrodes_[static_cast<int>(e)]; }
 
     ModeleNerf modele;
+    // The set-up of the last run, for the data export; none before the first run.
+    std::optional<ModeleNerf::Reglages> reglages_trace;
     bool deplacement_actif = false;
     int x_saisie = 0;
 

@@ -14,17 +14,31 @@
 #include <QMessageBox>
 #include <QVBoxLayout>
 
+#include "common/sortiespage.h"
+#include "compagnons/commun/csvenregistrement.h"
+
 FenetreCassybio::FenetreCassybio(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("cassybio"));
     setWindowTitle(QStringLiteral("cassybio - visualisation d'enregistrements"));
     QMenu *menu = menuBar()->addMenu(QStringLiteral("&Fichier"));
     menu->addAction(QStringLiteral("&Ouvrir..."), QKeySequence::Open, this, &FenetreCassybio::dialogue_ouvrir);
-    menu->addSeparator();
-    menu->addAction(QStringLiteral("&Quitter"), QKeySequence::Quit, this, &QWidget::close);
+    QAction *quitter = menu->addAction(QStringLiteral("&Quitter"), QKeySequence::Quit, this, &QWidget::close);
 
     auto *centre = new QWidget(this);
     setCentralWidget(centre);
+    // The view leaves the program as a picture, a sheet or the trials' numbers.
+    sorties = new SortiesPage(
+        this,
+        [this, centre] {
+            SortiesPage::Source s{[centre] { return centre->grab().toImage().convertToFormat(QImage::Format_RGB32); },
+                                  windowTitle(), QStringLiteral("enregistrement"), {}};
+            if (!vue->enregistrement().essais.empty())
+                s.donnees = [this] { return lignes_csv_enregistrement(vue->enregistrement()); };
+            return s;
+        },
+        SortiesPage::Libelles::Fenetre);
+    sorties->ajouter_au_menu(menu, quitter, true);
     auto *principal = new QVBoxLayout(centre);
     titre = new QLabel(QStringLiteral("Aucun enregistrement ouvert"), centre);
     titre->setObjectName(QStringLiteral("titre"));

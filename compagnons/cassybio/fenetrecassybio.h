@@ -2,6 +2,7 @@
 #include <QMainWindow>
 
 class QCheckBox;
+class SortiesPage;
 class QLabel;
 class QListWidget;
 class VueTraces;
@@ -19,6 +20,8 @@ public:
     QListWidget *liste_essais = nullptr;
     QCheckBox *superposition = nullptr;
     VueTraces *vue = nullptr;
+    // "Copier l'image" … "Exporter les données…" of the "Fichier" menu.
+    SortiesPage *sorties = nullptr;
 
     // Opens a recording; returns the error text ("" when it opened). A path
     // component in the wrong case is found all the same.

@@ -2,6 +2,7 @@
 // launcher. Its one argument is the recording's path, taken as it is: blanks,
 // "&" and quotes are part of the name.
 #include "compagnons/cassybio/fenetrecassybio.h"
+#include "common/rapportboite.h"
 #include "common/traduction.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     installer_francais();
     FenetreCassybio f;
+    installer_rapport_boite(&f); // a failed export is reported in a message box
     f.resize(1010, 700);
     f.showMaximized();
     const QStringList args = QCoreApplication::arguments();

@@ -10,6 +10,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+
+#include "common/sortiespage.h"
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
@@ -54,11 +56,21 @@ FenetreMavoren::FenetreMavoren(unsigned graine, QWidget *parent) : QMainWindow(p
     setWindowTitle(QStringLiteral("mavoren - activité réflexe et activité volontaire"));
     QMenu *fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
     fichier->addAction(QStringLiteral("&Enregistrer les essais..."), QKeySequence::Save, this, &FenetreMavoren::enregistrer);
-    fichier->addSeparator();
-    fichier->addAction(QStringLiteral("&Quitter"), QKeySequence::Quit, this, &QWidget::close);
+    QAction *quitter = fichier->addAction(QStringLiteral("&Quitter"), QKeySequence::Quit, this, &QWidget::close);
 
     auto *centre = new QWidget(this);
     setCentralWidget(centre);
+    // The window leaves the program as a picture, a sheet or the table of measures.
+    sorties = new SortiesPage(
+        this,
+        [this, centre] {
+            SortiesPage::Source s{[centre] { return centre->grab().toImage().convertToFormat(QImage::Format_RGB32); },
+                                  windowTitle(), QStringLiteral("mavoren"), {}};
+            if (mesures->rowCount() > 0) s.donnees = [this] { return lignes_mesures(); };
+            return s;
+        },
+        SortiesPage::Libelles::Fenetre);
+    sorties->ajouter_au_menu(fichier, quitter, true);
     auto *principal = new QHBoxLayout(centre);
 
     // Left: the subject, the two experiments, the measures.
@@ -196,6 +208,19 @@ void FenetreMavoren::noter(VueTraces *vue)
     valeur->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     mesures->setItem(ligne, 1, valeur);
     mesures->scrollToBottom();
+}
+
+QList<csv::Ligne> FenetreMavoren::lignes_mesures() const
+{
+    // The table as shown: its headings, then its rows (the gaps already
+    // written with a decimal comma).
+    QList<csv::Ligne> lignes{{QStringLiteral("essai"), QStringLiteral("Δt (ms)")}};
+    for (int r = 0; r < mesures->rowCount(); ++r) {
+        csv::Ligne l;
+        for (int c = 0; c < mesures->columnCount(); ++c) l.append(mesures->item(r, c) ? mesures->item(r, c)->text() : QString());
+        lignes.append(l);
+    }
+    return lignes;
 }
 
 Enregistrement FenetreMavoren::tous_les_essais() const

@@ -1,4 +1,5 @@
 #pragma once
+#include "common/exportcsv.h"
 #include "compagnons/mavoren/simulateuremg.h"
 
 #include <QMainWindow>
@@ -7,6 +8,7 @@
 #include <vector>
 
 class QComboBox;
+class SortiesPage;
 class QLabel;
 class QPushButton;
 class QSlider;
@@ -33,6 +35,10 @@ public:
     QPushButton *noter_reflexe = nullptr;
     QPushButton *noter_volontaire = nullptr;
     QTableWidget *mesures = nullptr;
+    // "Copier l'image" … "Exporter les données…" of the "Fichier" menu.
+    SortiesPage *sorties = nullptr;
+    // The table of measures as spreadsheet lines.
+    QList<csv::Ligne> lignes_mesures() const;
 
     const SimulateurEmg &simulateur() const { return sim_; }
     int nb_essais() const { return int(essais_.size()); }

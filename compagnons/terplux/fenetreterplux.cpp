@@ -10,6 +10,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+
+#include "common/sortiespage.h"
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QSlider>
@@ -38,7 +40,7 @@ FenetreTerplux::FenetreTerplux(QWidget *parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("terplux"));
     setWindowTitle(QStringLiteral("terplux - inhibition latérale"));
     QMenu *fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
-    fichier->addAction(QStringLiteral("&Quitter"), QKeySequence::Quit, this, &QWidget::close);
+    QAction *quitter = fichier->addAction(QStringLiteral("&Quitter"), QKeySequence::Quit, this, &QWidget::close);
     QMenu *aide = menuBar()->addMenu(QStringLiteral("&Aide"));
     aide->addAction(QStringLiteral("À &propos de terplux"), this, [this] {
         QMessageBox::about(this, QStringLiteral("À propos de terplux"),
@@ -49,6 +51,16 @@ FenetreTerplux::FenetreTerplux(QWidget *parent) : QMainWindow(parent)
 
     auto *centre = new QWidget(this);
     setCentralWidget(centre);
+    // The window leaves the program as a picture, a sheet or the profile's numbers.
+    sorties = new SortiesPage(
+        this,
+        [this, centre] {
+            return SortiesPage::Source{
+                [centre] { return centre->grab().toImage().convertToFormat(QImage::Format_RGB32); }, windowTitle(),
+                QStringLiteral("terplux"), [this] { return lignes_profil(); }};
+        },
+        SortiesPage::Libelles::Fenetre);
+    sorties->ajouter_au_menu(fichier, quitter, true);
     auto *principal = new QHBoxLayout(centre);
 
     // Left: the picture, the receptive field, what to observe.
@@ -164,5 +176,19 @@ void FenetreTerplux::montrer_ligne(int y)
     vue_reponse->setLigne(y);
     std::vector<double> r = reponse_.ligne(vue_stimulus->ligne());
     for (double &v : r) v = (v - lo_) / (hi_ - lo_);
-    profil->setProfils(stimulus_.image.ligne(vue_stimulus->ligne()), r);
+    profil_stimulus_ = stimulus_.image.ligne(vue_stimulus->ligne());
+    profil_reponse_ = r;
+    profil->setProfils(profil_stimulus_, profil_reponse_);
+}
+
+QList<csv::Ligne> FenetreTerplux::lignes_profil() const
+{
+    QList<csv::Ligne> lignes{{QStringLiteral("ligne du profil"), csv::nombre(vue_stimulus->ligne())},
+                             {},
+                             {QStringLiteral("x (pixel)"), QStringLiteral("luminance de l'image (0 noir, 1 blanc)"),
+                              QStringLiteral("réponse des cellules (0 noir, 1 blanc)")}};
+    for (std::size_t x = 0; x < profil_stimulus_.size(); ++x)
+        lignes.append({csv::nombre(qint64(x)), csv::nombre(profil_stimulus_[x], 3),
+                       x < profil_reponse_.size() ? csv::nombre(profil_reponse_[x], 3) : QString()});
+    return lignes;
 }

@@ -1,10 +1,12 @@
 #pragma once
+#include "common/exportcsv.h"
 #include "compagnons/terplux/retine.h"
 #include "compagnons/terplux/stimuli.h"
 
 #include <QMainWindow>
 
 class QButtonGroup;
+class SortiesPage;
 class QLabel;
 class QSlider;
 class VueImage;
@@ -28,6 +30,10 @@ public:
     VueImage *vue_stimulus = nullptr;
     VueImage *vue_reponse = nullptr;
     VueProfil *profil = nullptr;
+    // "Copier l'image" … "Exporter les données…" of the "Fichier" menu.
+    SortiesPage *sorties = nullptr;
+    // The profile row as spreadsheet lines: stimulus and response, 0 black to 1 white.
+    QList<csv::Ligne> lignes_profil() const;
 
     const Retine &retine() const { return retine_; }
     const Luminances &reponse() const { return reponse_; }
@@ -44,4 +50,5 @@ private:
     Stimulus stimulus_;
     Luminances reponse_;
     double lo_ = 0.0, hi_ = 1.0;
+    std::vector<double> profil_stimulus_, profil_reponse_;
 };

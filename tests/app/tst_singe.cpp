@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -173,6 +174,8 @@ class TstSinge : public QObject {
             repondre_fichier(d);
         } else if (auto *b = qobject_cast<QMessageBox *>(m)) {
             if (QAbstractButton *bouton = un_de(b->buttons())) bouton->click(); else b->reject();
+        } else if (auto *d = qobject_cast<QPrintDialog *>(m)) {
+            d->reject(); // a test never prints, not even to a file in the home folder
         } else if (auto *d = qobject_cast<QDialog *>(m)) {
             repondre_dialogue(d);
         } else {

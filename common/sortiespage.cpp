@@ -1,0 +1,168 @@
+#include "common/sortiespage.h"
+#include "common/erreures.h"
+#include "common/feuille.h"
+#include "common/fichiertexte.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+
+SortiesPage::SortiesPage(QWidget *fenetre, std::function<Source()> source, Libelles libelles)
+    : QObject(fenetre), fenetre_(fenetre), source_(std::move(source))
+{
+    const bool page = libelles == Libelles::Page;
+    auto action = [this](const char *nom, const QString &libelle, auto commande) {
+        auto *a = new QAction(libelle, fenetre_);
+        a->setObjectName(QLatin1String(nom));
+        connect(a, &QAction::triggered, this, [this, commande] { (this->*commande)(); });
+        return a;
+    };
+    Copierimage = action("Copierimage1",
+                         page ? QStringLiteral("Copier l'image de la page") : QStringLiteral("Copier l'image"),
+                         &SortiesPage::copier_image);
+    Enregistrerimage = action("Enregistrerimage1",
+                              page ? QStringLiteral("Enregistrer l'image de la page…")
+                                   : QStringLiteral("Enregistrer l'image…"),
+                              &SortiesPage::enregistrer_image);
+    Imprimer = action("Imprimer1", page ? QStringLiteral("Imprimer la page…") : QStringLiteral("Imprimer…"),
+                      &SortiesPage::imprimer);
+    ExporterPdf = action("ExporterPdf1",
+                         page ? QStringLiteral("Exporter la page en PDF…") : QStringLiteral("Exporter en PDF…"),
+                         &SortiesPage::exporter_pdf);
+    Exporterdonnees = action("Exporterdonnees1", QStringLiteral("Exporter les données…"),
+                             &SortiesPage::exporter_donnees);
+}
+
+void SortiesPage::ajouter_au_menu(QMenu *menu, QAction *avant, bool avec_donnees)
+{
+    menu->insertSeparator(avant);
+    menu->insertActions(avant, {Copierimage, Enregistrerimage, Imprimer, ExporterPdf});
+    if (avec_donnees) menu->insertAction(avant, Exporterdonnees);
+    if (avant) menu->insertSeparator(avant);
+    // The data item follows what the window shows when the menu opens.
+    connect(menu, &QMenu::aboutToShow, this, &SortiesPage::mettre_a_jour);
+}
+
+void SortiesPage::mettre_a_jour() { Exporterdonnees->setEnabled(bool(source_().donnees)); }
+
+void SortiesPage::copier_image() { QApplication::clipboard()->setImage(source_().image()); }
+
+QFileDialog *SortiesPage::dialogue(const char *nom)
+{
+    // Made on first use, French and the same on every desktop; they ask
+    // before replacing a file.
+    if (auto *d = fenetre_->findChild<QFileDialog *>(QLatin1String(nom), Qt::FindDirectChildrenOnly)) return d;
+    const struct {
+        const char *nom;
+        const char *titre;
+        const char *extension;
+        QStringList filtres;
+    } table[] = {
+        {"SaveDialogImage", "Enregistrer l'image", "png",
+         {QStringLiteral("Image PNG (*.png)"), QStringLiteral("Image PNG en double taille, pour l'impression (*.png)")}},
+        {"SaveDialogPdf", "Exporter en PDF", "pdf", {QStringLiteral("Document PDF (*.pdf)")}},
+        {"SaveDialogDonnees", "Exporter les données", "csv",
+         {QStringLiteral("Données pour tableur, séparateur point-virgule (*.csv)")}},
+    };
+    for (const auto &t : table) {
+        if (qstrcmp(t.nom, nom) != 0) continue;
+        auto *d = new QFileDialog(fenetre_, QString::fromUtf8(t.titre));
+        d->setObjectName(QLatin1String(t.nom));
+        d->setOption(QFileDialog::DontUseNativeDialog, true);
+        d->setAcceptMode(QFileDialog::AcceptSave);
+        d->setFileMode(QFileDialog::AnyFile);
+        d->setDefaultSuffix(QLatin1String(t.extension));
+        d->setNameFilters(t.filtres);
+        return d;
+    }
+    return nullptr;
+}
+
+QString SortiesPage::choisir(const char *nom, const QString &nom_fichier)
+{
+    QFileDialog *d = dialogue(nom);
+    d->selectNameFilter(d->nameFilters().constFirst());
+    d->selectFile(nom_fichier + QLatin1Char('.') + d->defaultSuffix());
+    if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return {};
+    return d->selectedFiles().constFirst();
+}
+
+bool SortiesPage::ecrire(const QString &chemin, const QByteArray &octets)
+{
+    try {
+        if (ecrire_fichier(chemin, octets)) return true;
+        signaler(ErreurES::creation(chemin));
+    } catch (const ErreurES &e) {
+        signaler(e);
+    }
+    return false;
+}
+
+bool SortiesPage::enregistrer_image()
+{
+    const Source s = source_();
+    const QString chemin = choisir("SaveDialogImage", s.nom_fichier);
+    if (chemin.isEmpty()) return false;
+    QFileDialog *d = dialogue("SaveDialogImage");
+    const int facteur = d->selectedNameFilter() == d->nameFilters().constLast() ? 2 : 1;
+    return ecrire(chemin, octets_png(agrandie(s.image(), facteur)));
+}
+
+void SortiesPage::fixer_eleves(const QString &noms)
+{
+    eleves_ = noms.trimmed();
+    eleves_connus_ = true;
+}
+
+bool SortiesPage::demander_eleves()
+{
+    if (eleves_connus_) return true;
+    QInputDialog d(fenetre_);
+    d.setObjectName(QStringLiteral("DialogueEleves"));
+    d.setWindowTitle(QStringLiteral("Élève(s)"));
+    d.setLabelText(QStringLiteral("Nom du ou des élèves, imprimé en tête de la feuille :"));
+    d.setOkButtonText(QStringLiteral("OK"));
+    d.setCancelButtonText(QStringLiteral("Annuler"));
+    if (d.exec() != QDialog::Accepted) return false;
+    fixer_eleves(d.textValue());
+    return true;
+}
+
+bool SortiesPage::imprimer()
+{
+    const Source s = source_();
+    if (!demander_eleves()) return false;
+    QPrinter imprimante(QPrinter::HighResolution);
+    imprimante.setPageOrientation(QPageLayout::Landscape);
+    imprimante.setDocName(s.titre);
+    QPrintDialog d(&imprimante, fenetre_);
+    d.setObjectName(QStringLiteral("PrintDialog1"));
+    d.setWindowTitle(QStringLiteral("Imprimer"));
+    if (d.exec() != QDialog::Accepted) return false;
+    imprimer_feuille(imprimante, s.image(), {s.titre, QDate::currentDate(), eleves_});
+    return true;
+}
+
+bool SortiesPage::exporter_pdf()
+{
+    const Source s = source_();
+    if (!demander_eleves()) return false;
+    const QString chemin = choisir("SaveDialogPdf", s.nom_fichier);
+    if (chemin.isEmpty()) return false;
+    return ecrire(chemin, octets_pdf(s.image(), {s.titre, QDate::currentDate(), eleves_}));
+}
+
+bool SortiesPage::exporter_donnees()
+{
+    const Source s = source_();
+    if (!s.donnees) return false;
+    const QString chemin = choisir("SaveDialogDonnees", s.nom_fichier);
+    if (chemin.isEmpty()) return false;
+    return ecrire(chemin, csv::octets(s.donnees()));
+}
