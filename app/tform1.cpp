@@ -154,6 +154,7 @@ void TForm1::creer_menus()
     relier(voir, [this] { page_contrastes->Voirlacomplmentaire1Click(); });
     relier(mise, [this] { Miseencouleur1Click(); });
     relier(pot, [this] { page_nernst()->Afficherlespotdquilibre1Click(); });
+    creer_menu_affichage(options);
 
     QMenu *nombre = barre->addMenu(QStringLiteral("Nombre de Couleurs"));
     nombre->setObjectName(QStringLiteral("NombredeCouleurs1"));
