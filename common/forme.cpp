@@ -41,6 +41,15 @@ void Forme::paintEvent(QPaintEvent *)
         y = (h - c) / 2;
         w = h = c;
     }
+    const QTransform d = p.deviceTransform();
+    if (d.m11() != 1.0 && (type_ == Type::Rectangle || type_ == Type::Carre)) {
+        // Scaled (a zoomed display): the outline as the one-pixel frame of the
+        // box and the fill inside it, so that at 200 % each pixel is a 2 × 2
+        // block and at 1.5 the edges stay sharp.
+        p.fillRect(x, y, w, h, avec_plume_ ? pen_ : brush_);
+        if (w > 2 && h > 2) p.fillRect(x + 1, y + 1, w - 2, h - 2, brush_);
+        return;
+    }
     // QPainter's 1-pixel outline covers one more pixel than the box, so draw one smaller.
     p.setPen(avec_plume_ ? QPen(pen_, 1) : QPen(brush_, 1));
     p.setBrush(brush_);

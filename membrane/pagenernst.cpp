@@ -134,6 +134,8 @@ PageNernst::PageNernst(HotePage *hote, QWidget *parent) : QWidget(parent), hote_
     ima_nae = image(g, "ima_nae", {306, 203}, image_ion_na());
     Ima_fl_i_e = image(g, "Ima_fl_i_e", {275, 40}, image_fleche_i_e());
     ima_fl_e_i = image(g, "ima_fl_e_i", {274, 56}, image_fleche_e_i());
+    // The ion symbols and arrows are fixed bitmaps (the files may replace them).
+    for (ImageWidget *i : {ani, ane, ima_ki, ima_ke, ima_nai, ima_nae, Ima_fl_i_e, ima_fl_e_i}) i->setLisse(true);
     Ima_fl_i_e->hide();
     ima_fl_e_i->hide();
 
