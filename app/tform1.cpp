@@ -15,6 +15,7 @@
 #include "common/lanceurs.h"
 #include "common/plateforme.h"
 #include "common/polices.h"
+#include "common/tabulation.h"
 #include "fechner/pagefechner.h"
 #include "membrane/pagenernst.h"
 #include "nerve/pagenerf.h"
@@ -323,6 +324,7 @@ QWidget *TForm1::page(int index)
     pages_[index] = p;
     onglets_[index]->layout()->addWidget(p);
     p->show(); // at once, not at the layout's next pass
+    ordonner_tabulation(p);
     part_du_demarrage(index);
     return p;
 }
