@@ -61,6 +61,8 @@ QString texte_aide()
         "                                 écrit, pour les essais de tous les fichiers\n"
         "                                 réunis, une ligne par masse portée\n"
         "                                 (masse;essais;seuil;rapport) puis k\n"
+        "  --zoom N                       taille de l'affichage pour cette fois :\n"
+        "                                 100, 125, 150 ou 200 (%)\n"
         "  -h, --help                     affiche cette aide\n"
         "\n"
         "Pages : 0 Contrastes successifs, 1 Champs récepteurs, 2 Loi de Fechner,\n"

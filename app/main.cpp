@@ -2,6 +2,7 @@
 #include "app/application.h"
 #include "app/lignecommande.h"
 #include "app/tform1.h"
+#include "app/zoom.h"
 #include "common/rapportboite.h"
 #include "fechner/analysefechnercli.h"
 
@@ -9,6 +10,9 @@
 
 int main(int argc, char **argv)
 {
+    // The display size is read before the application object, which takes its scale then.
+    if (!Zoom::preparer(argc, argv)) return 2;
+
     // "--analyse-fechner A.fch …" prints the analysis and ends, without a window.
     if (const int statut = analyse_fechner_ligne_de_commande(argc, argv); statut >= 0) return statut;
 

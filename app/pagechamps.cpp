@@ -21,6 +21,7 @@ PageChamps::PageChamps(HotePage *hote, QWidget *parent) : QWidget(parent), hote_
     Image4->setObjectName(QStringLiteral("Image4"));
     Image4->setGeometry(30, 25, 202, 105);
     Image4->setPicture(image_hermann());
+    Image4->setAccessibleName(QStringLiteral("Grille de Hermann : carrés noirs séparés par des lignes blanches"));
 
     Memo3 = creer_memo(GroupBox4, "Memo3",
                        {QStringLiteral("Que se passe t-il à"), QStringLiteral("l'intersection des lignes?")},

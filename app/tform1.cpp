@@ -16,6 +16,7 @@
 #include "common/plateforme.h"
 #include "common/polices.h"
 #include "common/traduction.h"
+#include "common/tabulation.h"
 #include "fechner/pagefechner.h"
 #include "membrane/pagenernst.h"
 #include "nerve/pagenerf.h"
@@ -157,6 +158,7 @@ void TForm1::creer_menus()
     relier(voir, [this] { page_contrastes->Voirlacomplmentaire1Click(); });
     relier(mise, [this] { Miseencouleur1Click(); });
     relier(pot, [this] { page_nernst()->Afficherlespotdquilibre1Click(); });
+    creer_menu_affichage(options);
 
     QMenu *nombre = barre->addMenu(QStringLiteral("Nombre de Couleurs"));
     nombre->setObjectName(QStringLiteral("NombredeCouleurs1"));
@@ -326,6 +328,7 @@ QWidget *TForm1::page(int index)
     pages_[index] = p;
     onglets_[index]->layout()->addWidget(p);
     p->show(); // at once, not at the layout's next pass
+    ordonner_tabulation(p);
     part_du_demarrage(index);
     return p;
 }

@@ -49,6 +49,10 @@ public:
     void adap_cassybio();        // start-up step 12: the acquisition program's launcher files
     void lec_couleurs();         // start-up step 3: the colour settings file
     void Miseencouleur1Click();  // Options > Mise en couleur
+    // Options > Taille de l'affichage (app/tform1_affichage.cpp): remembers the
+    // size and, when it differs from this run's, offers to restart.
+    void choisir_taille_affichage(int pourcentage);
+    void Ajusteralecran1Click(); // the largest size that fits the screen
 
     // HotePage
     int page_courante() const override;
@@ -97,6 +101,10 @@ private:
     // when the page has no numbers to give.
     SortiesPage::Source source_sorties();
     std::function<QList<csv::Ligne>()> donnees_page(int index);
+    void creer_menu_affichage(QMenu *options);
+    // Before a restart: offers to save the Fechner grid and the Nernst
+    // programme; false when the pupil cancels.
+    bool sauver_avant_redemarrage();
     void fixer_taille_exterieure();
     void charger_images(); // start-up step 16
     // Shows a file dialog; the chosen file, or "" when cancelled.

@@ -61,10 +61,12 @@ void PageContrastes::creer_experience()
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(14, 29, 231, 124);
     Image1->setPicture(image_paysage());
+    Image1->setAccessibleName(QStringLiteral("Paysage en couleurs à fixer"));
     Image2 = new ImageWidget(GroupBox1);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(14, 29, 231, 124);
     Image2->setPicture(image_paysage_contours());
+    Image2->setAccessibleName(QStringLiteral("Contours du paysage, sur fond blanc"));
     Image2->hide();
 
     Panel1 = creer_cadre(GroupBox1, "Panel1", QString(), {14, 17, 231, 9});
@@ -127,9 +129,13 @@ void PageContrastes::creer_questionnaire()
                          {94, HAUTS_CARRES[k], 23, 23}, BLANC);
         coul2[k]->setTag(SANS_REPONSE);
         coul2[k]->setCursor(Qt::UpArrowCursor);
+        coul2[k]->setActivable(true); // Tab, the arrows and Enter choose a colour as the mouse does
+        coul2[k]->setAccessibleName(QStringLiteral("Couleur vue %1 : pas encore choisie").arg(k + 1));
+        coul2[k]->setAccessibleDescription(QStringLiteral("Entrée : choisir la couleur vue après l'expérience."));
         connect(coul2[k], &Forme::mouseDown, this, [this, k](Qt::MouseButton, QPoint) { coul2MouseDown(k + 1); });
         cor[k] = forme(GroupBox2, QStringLiteral("cor") + n, Forme::Type::Cercle, {151, HAUTS_MARQUES[k], 16, 13},
                        BLANC);
+        annoncer_voyant(cor[k], QStringLiteral("couleur %1").arg(k + 1), Resultat::PasCorrige);
     }
 }
 
@@ -139,6 +145,7 @@ void PageContrastes::init_cases_coul()
 {
     coul1[5]->set_couleur(coul_orange);
     for (int k = 0; k < 8; ++k) {
+        coul1[k]->setAccessibleName(QStringLiteral("Couleur regardée %1 : %2").arg(k + 1).arg(nom_couleur(coul1[k]->couleur())));
         cases_coul_[1 + k] = coul1[k];
         cases_coul_[9 + k] = coul2[k];
     }
@@ -194,6 +201,9 @@ void PageContrastes::change_coul(Forme *carre)
     if (form_coul_->couleur_choisie != -1) {
         carre->setTag(form_coul_->couleur_choisie);
         carre->set_couleur(form_coul_->couleur_choisie);
+        const int rang = int(std::find(coul2.begin(), coul2.end(), carre) - coul2.begin()) + 1;
+        carre->setAccessibleName(
+            QStringLiteral("Couleur vue %1 : %2").arg(rang).arg(nom_couleur(form_coul_->couleur_choisie)));
     }
 }
 
@@ -203,7 +213,10 @@ void PageContrastes::BitBtn2Click()
     std::array<Couleur, NB_LIGNES> reponses{};
     for (int k = 0; k < NB_LIGNES; ++k) reponses[k] = coul2[k]->tag();
     const std::array<bool, NB_LIGNES> justes = correction(reponses, form_coul_->couleurs_hautes());
-    for (int k = 0; k < NB_LIGNES; ++k) cor[k]->set_couleur(justes[k] ? LIME : ROUGE);
+    for (int k = 0; k < NB_LIGNES; ++k) {
+        cor[k]->set_couleur(justes[k] ? LIME : ROUGE);
+        annoncer_voyant(cor[k], QStringLiteral("couleur %1").arg(k + 1), justes[k] ? Resultat::Juste : Resultat::Faux);
+    }
 }
 
 // --------------------------------------------------------------- right half
@@ -261,6 +274,7 @@ void PageContrastes::creer_banc()
     Image3->setGeometry(477, 149, 275, 209);
     Image3->setCenter(true);
     Image3->setPicture(image_venn());
+    Image3->setAccessibleName(QStringLiteral("Mélange des couleurs : trois ellipses qui se recouvrent"));
     Group_coul2 = creer_cadre_couleur("Group_coul2", {668, 361}, 2);
 
     GroupBox6 = creer_cadre(this, "GroupBox6", QStringLiteral("Interprétations de l'expérience"), {471, 12, 297, 346});

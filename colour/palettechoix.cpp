@@ -40,3 +40,17 @@ std::array<bool, NB_LIGNES> correction(const std::array<Couleur, NB_LIGNES> &rep
         justes[k] = reponses[k] == hauts.at(cle_questionnaire()[k].colonne - 1);
     return justes;
 }
+
+QString nom_couleur(Couleur c)
+{
+    static const char *const fonces[NB_COLONNES] = {"rouge", "jaune", "bleu", "magenta", "vert",
+                                                    "orange", "cyan", "violet", "blanc", "noir"};
+    static const char *const pales[NB_COLONNES] = {"rouge pâle", "jaune pâle", "bleu pâle", "magenta pâle",
+                                                   "vert pâle", "orange pâle", "cyan pâle", "violet pâle",
+                                                   "blanc", "gris"};
+    for (int i = 0; i < NB_COLONNES; ++i) {
+        if (colonnes_choix()[i].haut == c) return QString::fromUtf8(pales[i]);
+        if (colonnes_choix()[i].bas == c) return QString::fromUtf8(fonces[i]);
+    }
+    return {};
+}

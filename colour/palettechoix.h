@@ -3,6 +3,8 @@
 
 #include "common/couleur.h"
 
+#include <QString>
+
 // The colours of the colour choice dialog and the key of the questionnaire.
 
 constexpr Couleur coul_orange = 8241136;   // (240, 191, 125)
@@ -38,3 +40,7 @@ constexpr Couleur SANS_REPONSE = 7;
 // row's column, as the dialog shows it now (`hauts`, column 1 at index 0).
 std::array<bool, NB_LIGNES> correction(const std::array<Couleur, NB_LIGNES> &reponses,
                                        const std::array<Couleur, NB_COLONNES> &hauts);
+
+// The French name of a colour of the dialog or of the questionnaire, for
+// screen readers ("rouge", "rouge pâle"); empty for any other colour.
+QString nom_couleur(Couleur c);

@@ -32,6 +32,7 @@ TForm_coul::TForm_coul(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::Frame
             f->setObjectName(QLatin1String(nom));
             f->setGeometry(GAUCHES[i], haut, COTE, COTE);
             connect(f, &Forme::mouseDown, this, [this, i](Qt::MouseButton, QPoint) { ShapeMouseDown(i + 1); });
+            f->setActivable(true); // the arrows go from square to square, Enter chooses
             return f;
         };
         hauts_[i] = carre(c.nom_haut, HAUT_CARRE_HAUT);
@@ -48,6 +49,15 @@ TForm_coul::TForm_coul(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::Frame
     connect(BitBtn1, &QPushButton::clicked, this, &TForm_coul::BitBtn1Click);
 
     FormCreate();
+    // Tab in reading order: the upper row, the lower row, then "x"; the
+    // keyboard starts on the first colour and Escape closes as "x" does.
+    QWidget *avant = hauts_[0];
+    for (int i = 1; i < 2 * NB_COLONNES; ++i) {
+        QWidget *w = i < NB_COLONNES ? hauts_[i] : bas_[i - NB_COLONNES];
+        setTabOrder(avant, w);
+        avant = w;
+    }
+    setTabOrder(avant, BitBtn1);
 }
 
 void TForm_coul::FormCreate()
@@ -55,6 +65,11 @@ void TForm_coul::FormCreate()
     for (int i = 0; i < NB_COLONNES; ++i) {
         hauts_[i]->set_couleur(colonnes_choix()[i].haut);
         if (i >= 5 && i <= 7) bas_[i]->set_couleur(colonnes_choix()[i].bas);
+        // Both squares of a column give its pale colour.
+        for (Forme *f : {hauts_[i], bas_[i]}) {
+            f->setAccessibleName(QStringLiteral("Couleur %1").arg(nom_couleur(colonnes_choix()[i].haut)));
+            f->setAccessibleDescription(QStringLiteral("Entrée : choisir cette couleur ; flèches : autre couleur."));
+        }
     }
 }
 

@@ -1,4 +1,5 @@
 #include "common/boutonimage.h"
+#include "common/imagewidget.h"
 
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -66,9 +67,9 @@ void BoutonImage::paintEvent(QPaintEvent *)
     }
     if (!image.isNull()) {
         if (isEnabled())
-            p.drawImage(pg + QPoint(dec, dec), image);
+            dessiner_image_nette(p, QRect(pg + QPoint(dec, dec), image.size()), image);
         else
-            p.drawImage(pg, image.convertToFormat(QImage::Format_Grayscale8));
+            dessiner_image_nette(p, QRect(pg, image.size()), image.convertToFormat(QImage::Format_Grayscale8));
     }
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     p.drawText(QRect(pt + QPoint(dec, dec), t), Qt::AlignCenter | Qt::TextShowMnemonic, text());

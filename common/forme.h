@@ -4,6 +4,8 @@
 #include "common/controlesouris.h"
 #include "common/couleur.h"
 
+class QPainter;
+
 // A shape control: rectangle, square, circle or ellipse, filled with its brush
 // colour and outlined with its pen colour; it reports mouse presses.
 class Forme : public ControleSouris {
@@ -24,16 +26,35 @@ public:
     bool penVisible() const { return avec_plume_; }
     void setPenVisible(bool v);
 
+    // A square the keyboard can choose: reached with Tab, Enter or Space press
+    // it as a click does, the arrows go to the nearest such square in that
+    // direction among its siblings.
+    bool activable() const { return activable_; }
+    void setActivable(bool a);
+
     // The fill as a colour value.
     Couleur couleur() const { return depuis_qcolor(brush_); }
     void set_couleur(Couleur c) { setBrushColor(vers_qcolor(c)); }
 
 protected:
     void paintEvent(QPaintEvent *) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    void focusInEvent(QFocusEvent *e) override;
+    void focusOutEvent(QFocusEvent *e) override;
 
 private:
     Type type_;
     QColor brush_{Qt::white};
     QColor pen_{Qt::black};
     bool avec_plume_ = true;
+    bool activable_ = false;
 };
+
+// A correction lamp says its result to screen readers:
+// "Voyant vitesse : juste", "… : faux", "… : pas encore corrigé".
+enum class Resultat { PasCorrige, Juste, Faux };
+void annoncer_voyant(Forme *lampe, const QString &sujet, Resultat r);
+
+// The focus mark of a small control: a dotted line just inside its edge, black
+// or white, whichever stands out on its fill.
+void dessiner_marque_focus(QPainter &p, const QRect &r, const QColor &fond);

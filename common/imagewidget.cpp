@@ -30,6 +30,12 @@ void ImageWidget::setAutoSize(bool a)
     if (auto_ && !image_.isNull()) resize(image_.size());
 }
 
+void ImageWidget::setLisse(bool l)
+{
+    lisse_ = l;
+    update();
+}
+
 void ImageWidget::charger_bmp(const QString &chemin) { setPicture(lire_bmp(chemin)); }
 
 void ImageWidget::paintEvent(QPaintEvent *)
@@ -37,10 +43,61 @@ void ImageWidget::paintEvent(QPaintEvent *)
     if (image_.isNull()) return;
     QPainter p(this);
     if (etire_)
-        p.drawImage(rect(), image_);
+        dessiner_image_nette(p, rect(), image_, lisse_);
     else if (centre_)
-        p.drawImage((width() - image_.width()) / 2, (height() - image_.height()) / 2, image_);
+        dessiner_image_nette(p, QRect(QPoint((width() - image_.width()) / 2, (height() - image_.height()) / 2), image_.size()),
+                             image_, lisse_);
     else
-        p.drawImage(0, 0, image_);
+        dessiner_image_nette(p, QRect(QPoint(0, 0), image_.size()), image_, lisse_);
 }
 
+namespace {
+
+// The picture as the control shows it at 100 %: stretched without smoothing
+// when the target is not its size.
+QImage a_cent_pour_cent(const QSize &taille, const QImage &image)
+{
+    if (taille == image.size()) return image;
+    QImage r(taille, QImage::Format_RGB32);
+    QPainter q(&r);
+    q.drawImage(r.rect(), image);
+    return r;
+}
+
+} // namespace
+
+void dessiner_image_nette(QPainter &p, const QRect &cible, const QImage &image, bool lisse)
+{
+    // The scale from our pixels to the device's: the screen's ratio, or that of
+    // the picture a page is rendered into.
+    const QTransform d = p.deviceTransform();
+    const qreal r = d.m11();
+    if (r == 1.0 || d.type() > QTransform::TxScale || !qFuzzyCompare(d.m11(), d.m22())) {
+        p.drawImage(cible, image);
+        return;
+    }
+    const bool entier = qFuzzyCompare(r, qreal(qRound(r)));
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (entier) {
+        // The picture as at 100 %, then each of its pixels repeated: the
+        // toolkit's unsmoothed scaling by a whole ratio does exactly that.
+        p.drawImage(cible.topLeft(), a_cent_pour_cent(cible.size(), image));
+        return;
+    }
+    // At 1.25 or 1.5 the target's edges fall between device pixels: scale the
+    // picture ourselves to the device pixels it covers and put it there with
+    // one unit for one device pixel. Our drawings by pixel repetition of their
+    // 100 % view; a fixed bitmap smoothed from its own pixels.
+    const QPointF a = d.map(QPointF(cible.topLeft()));
+    const QPointF b = d.map(QPointF(cible.topLeft() + QPoint(cible.width(), cible.height())));
+    const QRect cible_ecran(QPoint(qRound(a.x()), qRound(a.y())), QPoint(qRound(b.x()) - 1, qRound(b.y()) - 1));
+    if (cible_ecran.isEmpty()) return;
+    const QImage grande =
+        lisse ? image.scaled(cible_ecran.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+              : a_cent_pour_cent(cible.size(), image).scaled(cible_ecran.size(), Qt::IgnoreAspectRatio,
+                                                              Qt::FastTransformation);
+    p.save();
+    p.setWorldTransform(d.inverted() * p.worldTransform());
+    p.drawImage(cible_ecran.topLeft(), grande);
+    p.restore();
+}

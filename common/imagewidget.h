@@ -1,6 +1,8 @@
 #pragma once
 #include <QImage>
 
+class QPainter;
+
 #include "common/canevas.h"
 #include "common/controlesouris.h"
 
@@ -26,6 +28,11 @@ public:
     bool autoSize() const { return auto_; }
     void setAutoSize(bool a);
 
+    // A fixed bitmap (not one of our drawings) may be smoothed when the screen's
+    // scale is not a whole number; our drawings never are.
+    bool lisse() const { return lisse_; }
+    void setLisse(bool l);
+
     // Loads a .bmp file in place of the picture; throws ErreurES
     // ("Ne peut ouvrir le fichier %s", "Image bitmap incorrecte").
     void charger_bmp(const QString &chemin);
@@ -38,4 +45,12 @@ private:
     bool etire_ = false;
     bool centre_ = false;
     bool auto_ = false;
+    bool lisse_ = false;
 };
+
+// Paints `image` into `cible` (in the painter's logical pixels) so that it stays
+// sharp at any device pixel ratio: at 1 pixel for pixel; at a whole ratio each
+// pixel becomes a square block of pixels (no smoothing, no grey); at other
+// ratios each pixel becomes a block of one size or the next, with no colour
+// that the picture does not hold, unless `lisse` lets a fixed bitmap be smoothed.
+void dessiner_image_nette(QPainter &p, const QRect &cible, const QImage &image, bool lisse = false);

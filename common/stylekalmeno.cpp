@@ -1,4 +1,5 @@
 #include "common/stylekalmeno.h"
+#include "common/forme.h"
 
 #include <QIcon>
 #include <QPainter>
@@ -26,6 +27,14 @@ void StyleKalmeno::drawPrimitive(PrimitiveElement e, const QStyleOption *o, QPai
     p->setPen(o->palette.color(QPalette::Mid));
     p->drawRect(r);
     p->restore();
+}
+
+void StyleKalmeno::drawComplexControl(ComplexControl c, const QStyleOptionComplex *o, QPainter *p,
+                                      const QWidget *w) const
+{
+    QProxyStyle::drawComplexControl(c, o, p, w);
+    if (c == CC_ScrollBar && (o->state & State_HasFocus))
+        dessiner_marque_focus(*p, o->rect, o->palette.color(QPalette::Button));
 }
 
 QIcon StyleKalmeno::standardIcon(StandardPixmap icone, const QStyleOption *o, const QWidget *w) const

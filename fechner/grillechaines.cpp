@@ -133,6 +133,11 @@ void GrilleChaines::mouseReleaseEvent(QMouseEvent *e)
 void GrilleChaines::keyPressEvent(QKeyEvent *e)
 {
     const int touche = e->key();
+    // Tab goes from cell to cell; Ctrl+Tab leaves the grid for the next control.
+    if ((e->modifiers() & Qt::ControlModifier) && (touche == Qt::Key_Tab || touche == Qt::Key_Backtab)) {
+        QWidget::focusNextPrevChild(touche == Qt::Key_Tab && !(e->modifiers() & Qt::ShiftModifier));
+        return;
+    }
     QTableWidget::keyPressEvent(e);
     Q_EMIT toucheTraitee(touche);
 }

@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QShortcut>
 
 namespace {
 
@@ -151,6 +152,7 @@ void PageFechner::creer_courbe()
     Ima_courbe->setObjectName(QStringLiteral("Ima_courbe"));
     Ima_courbe->setGeometry(4, 28, 420, 220);
     Ima_courbe->setPicture(image_unie(420, 220, BLANC));
+    Ima_courbe->setAccessibleName(QStringLiteral("Courbe des essais : masse ajoutée selon la masse portée"));
 
     Label25 = creer_etiquette(GroupBox5, "Label25", QStringLiteral("Masse ajoutée"), {3, 13});
     colorer(Label25, AQUA, NOIR);
@@ -168,6 +170,18 @@ void PageFechner::creer_courbe()
     connect(BitBtn4, &QAbstractButton::clicked, this, [this] { BitBtn3Click(); });
     connect(BitBtn5, &QAbstractButton::clicked, this, [this] { BitBtn5Click(); });
     connect(BitBtn7, &QAbstractButton::clicked, this, [this] { BitBtn7Click(); });
+    // In the curve's frame the + and − keys click the zoom buttons (the grid
+    // keeps its keys for its cells).
+    const struct {
+        QKeySequence touches;
+        BoutonImage *bouton;
+    } raccourcis[] = {{QKeySequence(Qt::Key_Plus), BitBtn5},
+                      {QKeySequence(Qt::Key_Minus), BitBtn7}};
+    for (const auto &r : raccourcis) {
+        auto *s = new QShortcut(r.touches, GroupBox5);
+        s->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(s, &QShortcut::activated, r.bouton, &QAbstractButton::click);
+    }
 }
 
 void PageFechner::creer_menus()

@@ -134,6 +134,21 @@ PageNernst::PageNernst(HotePage *hote, QWidget *parent) : QWidget(parent), hote_
     ima_nae = image(g, "ima_nae", {306, 203}, image_ion_na());
     Ima_fl_i_e = image(g, "Ima_fl_i_e", {275, 40}, image_fleche_i_e());
     ima_fl_e_i = image(g, "ima_fl_e_i", {274, 56}, image_fleche_e_i());
+    const struct {
+        ImageWidget *image;
+        const char *nom;
+    } noms[] = {
+        {ima_pe1, "Compartiments intérieur et extérieur"}, {ima_pe2, "Compartiments intérieur et extérieur"},
+        {Ima_pa, "Courbe du potentiel de membrane"}, {ima_leg, "Échelle du potentiel de membrane"},
+        {Ima_sav, "Membrane et passage des ions potassium"},
+        {ani, "Anions à l'intérieur"}, {ane, "Anions à l'extérieur"},
+        {ima_ki, "Ions potassium à l'intérieur"}, {ima_ke, "Ions potassium à l'extérieur"},
+        {ima_nai, "Ions sodium à l'intérieur"}, {ima_nae, "Ions sodium à l'extérieur"},
+        {Ima_fl_i_e, "Flèche de l'intérieur vers l'extérieur"}, {ima_fl_e_i, "Flèche de l'extérieur vers l'intérieur"},
+    };
+    for (const auto &n : noms) n.image->setAccessibleName(QString::fromUtf8(n.nom));
+    // The ion symbols and arrows are fixed bitmaps (the files may replace them).
+    for (ImageWidget *i : {ani, ane, ima_ki, ima_ke, ima_nai, ima_nae, Ima_fl_i_e, ima_fl_e_i}) i->setLisse(true);
     Ima_fl_i_e->hide();
     ima_fl_e_i->hide();
 

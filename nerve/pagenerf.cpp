@@ -17,6 +17,7 @@
 #include "nerve/questionnaire.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -89,6 +90,13 @@ QLineEdit *saisie(QWidget *parent, const char *nom, QRect place)
     e->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; border: 1px solid #7a7a7a; background: white; }"));
     return e;
 }
+
+// What each lamp of the questionnaire judges, as a screen reader says it.
+const QString SUJETS_LAMPES[7] = {
+    QStringLiteral("période réfractaire relative"), QStringLiteral("période réfractaire absolue"),
+    QStringLiteral("fréquence des fibres à longue période réfractaire"),
+    QStringLiteral("fréquence des fibres à courte période réfractaire"), QStringLiteral("vitesse"),
+    QStringLiteral("électrode stimulatrice"), QStringLiteral("seuil")};
 
 } // namespace
 
@@ -178,6 +186,7 @@ void PageNerf::creer_questionnaire()
     res_seuil = forme(g, "res_seuil", {298, 442, 20, 14}, BLANC, Forme::Type::Cercle);
 
     lampes_ = {refr_rel, refr_abs, freq_long, freq_court, vit_inf, elec_stim, res_seuil};
+    for (std::size_t k = 0; k < lampes_.size(); ++k) annoncer_voyant(lampes_[k], SUJETS_LAMPES[k], Resultat::PasCorrige);
 
     BitBtn19 = new QPushButton(QStringLiteral("Correction"), g);
     BitBtn19->setObjectName(QStringLiteral("BitBtn19"));
@@ -225,6 +234,21 @@ void PageNerf::creer_simulateur()
     }
 
     electrodes_ = {Shape_anode, Shape_cathode, Shape_enr1, Shape_enr2};
+    Ima_st->setAccessibleName(QStringLiteral("Écran de l'oscilloscope : réponse enregistrée"));
+    ima_nerf->setAccessibleName(QStringLiteral("Nerf et électrodes"));
+    Ima_grad->setAccessibleName(QStringLiteral("Échelle de temps, de 0 à 20 millisecondes"));
+    Ima_grad2->setAccessibleName(QStringLiteral("Échelle de distance, de 0 à 80 centimètres"));
+    Shape_nerf->setAccessibleName(QStringLiteral("Nerf (un clic échange les extrémités A et B)"));
+    const QString noms_electrodes[4] = {QStringLiteral("Anode stimulatrice (rouge)"),
+                                        QStringLiteral("Cathode stimulatrice (bleue)"),
+                                        QStringLiteral("Électrode d'enregistrement 1 (jaune)"),
+                                        QStringLiteral("Électrode d'enregistrement 2 (jaune)")};
+    for (int k = 0; k < 4; ++k) {
+        electrodes_[k]->setAccessibleName(noms_electrodes[k]);
+        electrodes_[k]->setAccessibleDescription(
+            QStringLiteral("Flèches gauche et droite : déplacer d'un pixel, avec Maj de dix ; "
+                           "la simulation reprend quand la touche est relâchée."));
+    }
     fils_ = {Shape_anode2, Shape_cathode2, Shape_enr12, shape_enr22};
     signes_ = {anode, cathode, nullptr, nullptr};
     using Saisie = void (PageNerf::*)(int);
@@ -239,6 +263,8 @@ void PageNerf::creer_simulateur()
         Forme *f = electrodes_[k];
         f->setCursor(Qt::SplitHCursor);
         f->setMouseTracking(true); // the followers are set on every move over an electrode
+        f->setFocusPolicy(Qt::TabFocus); // the arrows move it; a click gives no focus
+        f->installEventFilter(this);
         connect(f, &Forme::mouseDown, this, [this, h = en_bas[k]](Qt::MouseButton, QPoint p) { (this->*h)(p.x()); });
         connect(f, &Forme::mouseMove, this,
                 [this, h = en_mouvement[k]](Qt::MouseButtons, QPoint p) { (this->*h)(p.x()); });
@@ -415,6 +441,30 @@ void PageNerf::electrode_lachee()
     BitBtn22Click();
 }
 
+void PageNerf::electrode_clavier(Electrode e, int pas)
+{
+    electrode_saisie(0);
+    electrode_deplacee(e, pas);
+}
+
+bool PageNerf::eventFilter(QObject *objet, QEvent *evenement)
+{
+    const auto it = std::find(electrodes_.begin(), electrodes_.end(), objet);
+    const QEvent::Type t = evenement->type();
+    if (it == electrodes_.end() || (t != QEvent::KeyPress && t != QEvent::KeyRelease))
+        return QWidget::eventFilter(objet, evenement);
+    auto *k = static_cast<QKeyEvent *>(evenement);
+    if (k->key() != Qt::Key_Left && k->key() != Qt::Key_Right) return false;
+    if (t == QEvent::KeyPress) {
+        const int pas = (k->modifiers() & Qt::ShiftModifier) ? 10 : 1;
+        electrode_clavier(static_cast<Electrode>(it - electrodes_.begin()), k->key() == Qt::Key_Left ? -pas : pas);
+    } else if (!k->isAutoRepeat() && deplacement_actif) {
+        // Released: the run, as after a mouse drag (held keys repeat without it).
+        electrode_lachee();
+    }
+    return true;
+}
+
 void PageNerf::Shape_nerfMouseDown()
 {
     // A click on the nerve swaps its two end letters.
@@ -436,7 +486,10 @@ void PageNerf::BitBtn19Click()
     r.combo_electrode = combo_electrode->currentIndex();
     r.Edit_seuil = Edit_seuil->text();
     const Questionnaire::Lampes l = Questionnaire::corriger(r);
-    for (std::size_t k = 0; k < l.size(); ++k) lampes_[k]->set_couleur(l[k] ? LIME : ROUGE);
+    for (std::size_t k = 0; k < l.size(); ++k) {
+        lampes_[k]->set_couleur(l[k] ? LIME : ROUGE);
+        annoncer_voyant(lampes_[k], SUJETS_LAMPES[k], l[k] ? Resultat::Juste : Resultat::Faux);
+    }
 }
 
 void PageNerf::BitBtn8Click() { voir_fichier(ENREG_REFRACTAIRE); }

@@ -62,6 +62,10 @@ public:
     void BitBtn8Click();  // "Voir fichier sur la période réfractaire"
     void BitBtn9Click();  // "Voir fichier sur le recrutement de fibres"
 
+    // An electrode with the focus moved by an arrow key (`pas` pixels, 10 with
+    // Shift): a press at its left edge and a move, under the dragging rules.
+    void electrode_clavier(Electrode e, int pas);
+
     // The electrodes' places as the rules read them from the shapes.
     Montage montage() const;
     Forme *electrode(Electrode e) const { return electrodes_[static_cast<int>(e)]; }
@@ -130,6 +134,10 @@ public:
     Cadre *GroupBox12;
     QPushButton *BitBtn22;
     QPushButton *BitBtn21;
+
+protected:
+    // Arrow keys on an electrode; the run when the key is released.
+    bool eventFilter(QObject *objet, QEvent *evenement) override;
 
 private:
     void creer_questionnaire();

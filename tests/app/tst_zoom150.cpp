@@ -1,0 +1,155 @@
+// The whole program at 150 %: the toolkit's scale set before the application
+// object, as the program's entry does for "--zoom 150".
+#include "app/tform1.h"
+#include "app/zoom.h"
+#include "common/erreures.h"
+#include "common/imagewidget.h"
+#include "common/plateforme.h"
+#include "fechner/pagefechner.h"
+#include "membrane/pagenernst.h"
+#include "nerve/pagenerf.h"
+#include "colour/pagecontrastes.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QtTest>
+
+class TstZoom150 : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        definir_dossier_csb(QDir::tempPath() + "/kalmeno-essai-zoom150-csb");
+        installer_rapporteur([](const QString &) {});
+        QCOMPARE(Zoom::taille_en_cours(), 150);
+        QCOMPARE(qApp->devicePixelRatio(), 1.5);
+    }
+
+    void taille_exterieure()
+    {
+        TForm1 f;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        // 799 × 599 design pixels make 1198.5 × 898.5 screen pixels.
+        const QSize ecran = f.frameGeometry().size() * f.devicePixelRatio();
+        QVERIFY2(qAbs(ecran.width() - 1198) <= 1, qPrintable(QString::number(ecran.width())));
+        QVERIFY2(qAbs(ecran.height() - 898) <= 1, qPrintable(QString::number(ecran.height())));
+        // What is painted (the client area, inside the frame) has the same scale.
+        const QSize grab = f.grab().size(), client = f.size() * 1.5;
+        QVERIFY2(qAbs(grab.width() - client.width()) <= 1 && qAbs(grab.height() - client.height()) <= 1,
+                 qPrintable(QString("%1 × %2").arg(grab.width()).arg(grab.height())));
+    }
+
+    void proportions_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QRect>("dessin"); // in its parent, as at 100 %
+        QTest::newRow("notebook") << -1 << "Notebook1" << QRect(2, 0, 784, 530);
+        QTest::newRow("landscape") << 0 << "Image1" << QRect(14, 29, 231, 124);
+        QTest::newRow("Venn picture") << 0 << "Image3" << QRect(477, 149, 275, 209);
+        QTest::newRow("Fechner plot") << 2 << "Ima_courbe" << QRect(4, 28, 420, 220);
+        QTest::newRow("simulation frame") << 3 << "GroupBox11" << QRect(364, 9, 410, 484);
+        QTest::newRow("cathode") << 3 << "Shape_cathode" << QRect(80, 49, 5, 90);
+        QTest::newRow("recording 2") << 3 << "Shape_enr2" << QRect(224, 51, 5, 50);
+        QTest::newRow("Nernst frame") << 5 << "GroupBox10" << QRect(64, 0, 670, 496);
+    }
+    void proportions()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, nom);
+        QFETCH(QRect, dessin);
+        TForm1 f;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        if (page >= 0) f.Notebook1->setCurrentIndex(page);
+        QWidget *w = f.findChild<QWidget *>(nom);
+        QVERIFY(w);
+        // Positions stay the design's; the screen shows them 1.5 times larger.
+        QCOMPARE(w->geometry(), dessin);
+        QCOMPARE(w->grab().size(), dessin.size() * 1.5);
+    }
+
+    void polices()
+    {
+        // Text grows with the rest: a label's text is 1.5 times as high on the screen.
+        TForm1 f;
+        f.show();
+        f.Notebook1->setCurrentIndex(3);
+        auto *l = f.findChild<QLabel *>("Label21");
+        QVERIFY(l);
+        const QImage g = l->grab().toImage();
+        int haut = g.height(), bas = -1;
+        for (int y = 0; y < g.height(); ++y)
+            for (int x = 0; x < g.width(); ++x)
+                if (qGray(g.pixel(x, y)) < 100) {
+                    haut = qMin(haut, y);
+                    bas = qMax(bas, y);
+                }
+        // " ms " is 6 or 7 pixels high at 100 %.
+        QVERIFY2(bas - haut + 1 >= 9, qPrintable(QString::number(bas - haut + 1)));
+    }
+
+    void images_sans_gris_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("image");
+        QTest::newRow("landscape") << 0 << "Image1";
+        QTest::newRow("Venn") << 0 << "Image3";
+        QTest::newRow("Fechner plot") << 2 << "Ima_courbe";
+        QTest::newRow("time scale") << 3 << "Ima_grad";
+    }
+    void images_sans_gris()
+    {
+        // Our drawings at 1.5: only the colours the picture holds.
+        QFETCH(int, page);
+        QFETCH(QString, image);
+        TForm1 f;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.Timer_debutTimer();
+        f.Notebook1->setCurrentIndex(page);
+        if (page == 3) f.page_nerf()->affich_grad();
+        auto *i = f.findChild<ImageWidget *>(image);
+        QVERIFY(i);
+        QSet<QRgb> couleurs;
+        const QImage p = i->picture();
+        for (int y = 0; y < p.height(); ++y)
+            for (int x = 0; x < p.width(); ++x) couleurs.insert(p.pixel(x, y));
+        const QImage g = i->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        // The picture's own area (a centred one lies in the middle of the control).
+        QRect zone(QPoint(0, 0), p.size() * 1.5);
+        if (i->center()) zone.moveCenter(g.rect().center());
+        zone &= g.rect().adjusted(1, 1, -1, -1);
+        int noirs = 0;
+        for (int y = zone.top() + 1; y < zone.bottom(); ++y)
+            for (int x = zone.left() + 1; x < zone.right(); ++x) {
+                if (!couleurs.contains(g.pixel(x, y)))
+                    QFAIL(qPrintable(QString("colour %1 at (%2, %3)").arg(g.pixel(x, y), 0, 16).arg(x).arg(y)));
+                noirs += g.pixel(x, y) == qRgb(0, 0, 0);
+            }
+        if (couleurs.contains(qRgb(0, 0, 0))) QVERIFY(noirs > 0);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    // The settings of the test go to a test folder; the size comes from the option.
+    QStandardPaths::setTestModeEnabled(true);
+    char zoom[] = "--zoom";
+    char valeur[] = "150";
+    std::vector<char *> args(argv, argv + argc);
+    args.insert(args.begin() + 1, {zoom, valeur});
+    args.push_back(nullptr);
+    int n = int(args.size()) - 1;
+    if (!Zoom::preparer(n, args.data())) return 2;
+    QApplication app(n, args.data());
+    TstZoom150 t;
+    return QTest::qExec(&t, n, args.data());
+}
+#include "tst_zoom150.moc"
