@@ -14,4 +14,4 @@ QList<csv::Ligne> lignes_csv_questionnaire(const std::array<Couleur, NB_LIGNES> 
                                            const std::array<std::optional<bool>, NB_LIGNES> &marques);
 
 // "rouge (#FF0000)", "cyan pâle (#B3FAFF)", or "#123456" for another colour.
-QString nom_couleur(Couleur c);
+QString nom_et_code_couleur(Couleur c);

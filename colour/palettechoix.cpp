@@ -43,11 +43,16 @@ std::array<bool, NB_LIGNES> correction(const std::array<Couleur, NB_LIGNES> &rep
 
 QString nom_couleur(Couleur c)
 {
+    // The real colours of the questionnaire first, then the dialog's squares.
+    static const char *const reelles[NB_LIGNES] = {"rouge", "jaune", "bleu", "magenta",
+                                                   "vert",  "orange", "blanc", "noir"};
     static const char *const fonces[NB_COLONNES] = {"rouge", "jaune", "bleu", "magenta", "vert",
                                                     "orange", "cyan", "violet", "blanc", "noir"};
     static const char *const pales[NB_COLONNES] = {"rouge pâle", "jaune pâle", "bleu pâle", "magenta pâle",
                                                    "vert pâle", "orange pâle", "cyan pâle", "violet pâle",
                                                    "blanc", "gris"};
+    for (int k = 0; k < NB_LIGNES; ++k)
+        if (cle_questionnaire()[k].reelle == c) return QString::fromUtf8(reelles[k]);
     for (int i = 0; i < NB_COLONNES; ++i) {
         if (colonnes_choix()[i].haut == c) return QString::fromUtf8(pales[i]);
         if (colonnes_choix()[i].bas == c) return QString::fromUtf8(fonces[i]);

@@ -88,8 +88,8 @@ private Q_SLOTS:
                            "Scroll_rouge2", "Scroll_vert2", "Scroll_bleu2"};      // second colour, bottom right
         QTest::newRow("Champs récepteurs") << 1 << QStringList{"Memo3", "BitBtn20"};
         QTest::newRow("Loi de Fechner") << 2
-                                        << QStringList{"Memo4", "grille", "Memo_cassybio", "BitBtn4", "BitBtn5",
-                                                       "BitBtn7"};
+                                        << QStringList{"Memo4", "grille", "Memo_cassybio", "Bouton_analyser",
+                                                       "BitBtn4", "BitBtn5", "BitBtn7"};
         QTest::newRow("Période réfractaire")
             << 3
             << QStringList{"Memo5", "FileListBox1", "BitBtn8", "BitBtn9", "pref_rel", "pref_abs", "fib_lpr",

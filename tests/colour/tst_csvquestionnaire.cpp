@@ -24,7 +24,7 @@ private Q_SLOTS:
     {
         QFETCH(int, couleur);
         QFETCH(QString, nom);
-        QCOMPARE(nom_couleur(couleur), nom);
+        QCOMPARE(nom_et_code_couleur(couleur), nom);
     }
 
     void lignes_data()
