@@ -1,28 +1,7 @@
 #include "fechner/csvanalyse.h"
 #include "fechner/analysefechner.h"
 #include "fechner/classefechner.h"
-
-QString champ_csv(const QString &champ)
-{
-    if (!champ.contains(QLatin1Char(';')) && !champ.contains(QLatin1Char('"')) && !champ.contains(QLatin1Char('\n'))
-        && !champ.contains(QLatin1Char('\r')))
-        return champ;
-    QString c = champ;
-    c.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + c + QLatin1Char('"');
-}
-
-QByteArray document_csv(const QList<QStringList> &lignes)
-{
-    QByteArray octets("\xEF\xBB\xBF");
-    for (const QStringList &ligne : lignes) {
-        QStringList champs;
-        for (const QString &c : ligne) champs << champ_csv(c);
-        octets += champs.join(QLatin1Char(';')).toUtf8();
-        octets += "\r\n";
-    }
-    return octets;
-}
+#include "common/exportcsv.h"
 
 QList<QStringList> lignes_resultats(const AnalyseFechner &a)
 {
@@ -71,5 +50,5 @@ QByteArray csv_analyse(const AnalyseFechner &page, const ClasseFechner *classe)
                 lignes << QStringList{g.nom, QString(), QString(), QStringLiteral("écarté : ") + g.raison};
         }
     }
-    return document_csv(lignes);
+    return csv::octets(lignes);
 }

@@ -7,15 +7,9 @@
 struct AnalyseFechner;
 struct ClasseFechner;
 
-// The analysis as text rows: the pupils' spreadsheet conventions (";" between
-// fields, decimal comma) for the export and the command line alike.
-
-// A field as written: kept as is, or between double quotes (inner quotes
-// doubled) when it holds ";", a quote or a line break.
-QString champ_csv(const QString &champ);
-// Rows of fields, ";" between fields, CR LF after every row, UTF-8 with a
-// byte-order mark so that spreadsheets read the accents.
-QByteArray document_csv(const QList<QStringList> &lignes);
+// The analysis as text rows, in the pupils' spreadsheet conventions (";"
+// between fields, decimal comma; see common/exportcsv), for the export and
+// the command line alike.
 
 // One row per carried mass: mass, trials, threshold, ratio; then the row
 // "k", value, carried masses used ("" for the value when there is no k).

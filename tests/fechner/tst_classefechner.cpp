@@ -1,6 +1,7 @@
 #include "fechner/analysefechnercli.h"
 #include "fechner/classefechner.h"
 #include "fechner/csvanalyse.h"
+#include "common/exportcsv.h"
 #include "fechner/fichierfechner.h"
 #include "fechner/tracesanalyse.h"
 #include "common/canevas.h"
@@ -124,12 +125,12 @@ private Q_SLOTS:
     {
         QFETCH(QString, champ);
         QFETCH(QString, ecrit);
-        QCOMPARE(champ_csv(champ), ecrit);
+        QCOMPARE(csv::champ(champ), ecrit);
     }
 
     void document_csv_octets()
     {
-        const QByteArray d = document_csv({{QStringLiteral("é"), QStringLiteral("x;y")}, {}});
+        const QByteArray d = csv::octets({{QStringLiteral("é"), QStringLiteral("x;y")}, {}});
         QCOMPARE(d, QByteArray("\xEF\xBB\xBF\xC3\xA9;\"x;y\"\r\n\r\n"));
     }
 
