@@ -10,6 +10,7 @@
 #include "membrane/pagenernst.h"
 #include "nerve/pagenerf.h"
 #include "fichiersessai.h"
+#include "fenetresmodales.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,22 +45,6 @@ struct RepDepart {
     ~RepDepart() { QDir::setCurrent(ancien); }
     QString chemin(const QString &f) const { return QDir(dir.path()).canonicalPath() + "/" + f; }
 };
-
-// Runs `etapes` in turn, each on the next modal window that comes up.
-void sur_fenetres_modales(QList<std::function<void(QWidget *)>> etapes)
-{
-    auto *minuterie = new QTimer;
-    auto vue = std::make_shared<QWidget *>(nullptr);
-    QObject::connect(minuterie, &QTimer::timeout, minuterie, [minuterie, etapes, vue]() mutable {
-        QWidget *m = QApplication::activeModalWidget();
-        if (!m || m == *vue) return;
-        *vue = m;
-        const auto etape = etapes.takeFirst();
-        if (etapes.isEmpty()) minuterie->deleteLater();
-        etape(m);
-    });
-    minuterie->start(20);
-}
 
 // Answers a save dialog with a file and, when given, one of its filters.
 std::function<void(QWidget *)> fichier(const QString &chemin, const QString &filtre = {}, QString *titre = nullptr)

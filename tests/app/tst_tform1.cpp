@@ -12,6 +12,7 @@
 #include "membrane/pagenernst.h"
 #include "nerve/pagenerf.h"
 #include "fichiersessai.h"
+#include "fenetresmodales.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -78,23 +79,6 @@ void repondre(const QString &chemin, int *autres = nullptr)
             QMetaObject::invokeMethod(d, "accept");
         }
     });
-}
-
-// Runs `etapes` in turn, each on the next modal window that comes up
-// (a file dialog, then its question, ...), while the caller's action runs.
-void sur_fenetres_modales(QList<std::function<void(QWidget *)>> etapes)
-{
-    auto *minuterie = new QTimer;
-    auto vue = std::make_shared<QWidget *>(nullptr);
-    QObject::connect(minuterie, &QTimer::timeout, minuterie, [minuterie, etapes, vue]() mutable {
-        QWidget *m = QApplication::activeModalWidget();
-        if (!m || m == *vue) return;
-        *vue = m;
-        const auto etape = etapes.takeFirst();
-        if (etapes.isEmpty()) minuterie->deleteLater();
-        etape(m);
-    });
-    minuterie->start(20);
 }
 
 QStringList textes_des_boutons(QWidget *w)

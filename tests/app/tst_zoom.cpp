@@ -6,6 +6,7 @@
 #include "common/plateforme.h"
 #include "fechner/pagefechner.h"
 #include "membrane/pagenernst.h"
+#include "fenetresmodales.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -22,22 +23,6 @@
 #include <functional>
 
 namespace {
-
-// Answers the modal windows that come up, in turn, while the caller's action runs.
-void sur_fenetres_modales(QList<std::function<void(QWidget *)>> etapes)
-{
-    auto *minuterie = new QTimer;
-    auto vue = std::make_shared<QWidget *>(nullptr);
-    QObject::connect(minuterie, &QTimer::timeout, minuterie, [minuterie, etapes, vue]() mutable {
-        QWidget *m = QApplication::activeModalWidget();
-        if (!m || m == *vue || etapes.isEmpty()) return;
-        *vue = m;
-        const auto etape = etapes.takeFirst();
-        if (etapes.isEmpty()) minuterie->deleteLater();
-        etape(m);
-    });
-    minuterie->start(20);
-}
 
 // The answer a question box gets, by its standard button.
 std::function<void(QWidget *)> repondre(const char *nom_attendu, QMessageBox::StandardButton bouton, QStringList *vus)
