@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "common/couleur.h"
+#include "common/journaldessin.h"
 
 // Drawing on a picture with the rules the program's drawings were made for:
 // shapes given by two corners cover x1 .. x2 − 1 and y1 .. y2 − 1; a line leaves
@@ -15,6 +16,9 @@ public:
     enum class StylePlume { Plein, Pointille, Aucun };
 
     explicit Canevas(QImage &image);
+    ~Canevas();
+    Canevas(const Canevas &) = delete;
+    Canevas &operator=(const Canevas &) = delete;
 
     QImage &image() { return image_; }
 
@@ -44,10 +48,19 @@ public:
     void FloodFill(int x, int y, Couleur bord);
     // The picture becomes a copy of `source`.
     void copier(const QImage &source);
+    // Copies `motif` with its top-left corner at (x, y), leaving out its pixels
+    // of colour `transparente`.
+    void incruster(const QImage &motif, int x, int y, Couleur transparente);
 
 private:
+    // Each drawing call notes itself in the picture's journal (when the screen
+    // keeps journals), once, however many calls it makes itself.
+    class Note;
     void point_plume(int x, int y);
     QImage &image_;
+    JournalDessin journal_;
+    qint64 cle_ = 0;
+    int profondeur_ = 0;
     QPoint pos_{0, 0};
     int phase_pointille_ = 0;
 };

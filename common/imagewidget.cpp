@@ -1,7 +1,10 @@
 #include "common/imagewidget.h"
 #include "common/bmp.h"
+#include "common/journaldessin.h"
 
 #include <QPainter>
+
+#include <vector>
 
 ImageWidget::ImageWidget(QWidget *parent) : ControleSouris(parent) {}
 
@@ -64,6 +67,26 @@ QImage a_cent_pour_cent(const QSize &taille, const QImage &image)
     return r;
 }
 
+// Our drawings redrawn at the screen's scale, kept for the next paints: a page
+// repaints the same few pictures many times between two changes.
+QImage redessinee(const JournalDessin &j, const QImage &image, qreal r, QPointF origine, bool lisse)
+{
+    struct Rendu {
+        qint64 cle;
+        qreal r;
+        QPointF origine;
+        bool lisse;
+        QImage image;
+    };
+    static std::vector<Rendu> memoire;
+    for (const Rendu &m : memoire)
+        if (m.cle == image.cacheKey() && m.r == r && m.origine == origine && m.lisse == lisse) return m.image;
+    QImage rendu = journal_dessin::rendre(j, r, origine, lisse);
+    if (memoire.size() >= 16) memoire.erase(memoire.begin());
+    memoire.push_back({image.cacheKey(), r, origine, lisse, rendu});
+    return rendu;
+}
+
 } // namespace
 
 void dessiner_image_nette(QPainter &p, const QRect &cible, const QImage &image, bool lisse)
@@ -84,18 +107,23 @@ void dessiner_image_nette(QPainter &p, const QRect &cible, const QImage &image, 
         p.drawImage(cible.topLeft(), a_cent_pour_cent(cible.size(), image));
         return;
     }
-    // At 1.25 or 1.5 the target's edges fall between device pixels: scale the
-    // picture ourselves to the device pixels it covers and put it there with
-    // one unit for one device pixel. Our drawings by pixel repetition of their
-    // 100 % view; a fixed bitmap smoothed from its own pixels.
+    // At 1.25 or 1.5 the target's edges fall between device pixels: draw the
+    // picture ourselves on the device pixels it covers and put it there with
+    // one unit for one device pixel. Our drawings are drawn again at that
+    // scale from the canvas's journal (text and lines at the screen's
+    // resolution); a picture without one by pixel repetition of its 100 % view;
+    // a fixed bitmap smoothed from its own pixels.
     const QPointF a = d.map(QPointF(cible.topLeft()));
     const QPointF b = d.map(QPointF(cible.topLeft() + QPoint(cible.width(), cible.height())));
     const QRect cible_ecran(QPoint(qRound(a.x()), qRound(a.y())), QPoint(qRound(b.x()) - 1, qRound(b.y()) - 1));
     if (cible_ecran.isEmpty()) return;
-    const QImage grande =
-        lisse ? image.scaled(cible_ecran.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-              : a_cent_pour_cent(cible.size(), image).scaled(cible_ecran.size(), Qt::IgnoreAspectRatio,
-                                                              Qt::FastTransformation);
+    const JournalDessin j = cible.size() == image.size() ? journal_dessin::trouver(image) : JournalDessin{};
+    QImage grande;
+    if (j) grande = redessinee(j, image, r, a, lisse);
+    if (grande.size() != cible_ecran.size())
+        grande = lisse ? image.scaled(cible_ecran.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                       : a_cent_pour_cent(cible.size(), image)
+                             .scaled(cible_ecran.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
     p.save();
     p.setWorldTransform(d.inverted() * p.worldTransform());
     p.drawImage(cible_ecran.topLeft(), grande);

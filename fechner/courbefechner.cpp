@@ -32,14 +32,7 @@ QImage tampon_point(Couleur remplissage)
     return t;
 }
 
-void poser(Canevas &c, const QImage &tampon, int x, int y)
-{
-    for (int dy = 0; dy < TAILLE_POINT; ++dy)
-        for (int dx = 0; dx < TAILLE_POINT; ++dx) {
-            const Couleur p = depuis_pixel(reinterpret_cast<const uint32_t *>(tampon.constScanLine(dy))[dx]);
-            if (p != FOND_TAMPON) c.set_pixel(x + dx, y + dy, p);
-        }
-}
+void poser(Canevas &c, const QImage &tampon, int x, int y) { c.incruster(tampon, x, y, FOND_TAMPON); }
 
 } // namespace
 

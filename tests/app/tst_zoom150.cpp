@@ -4,14 +4,17 @@
 #include "app/zoom.h"
 #include "common/erreures.h"
 #include "common/imagewidget.h"
+#include "common/journaldessin.h"
 #include "common/plateforme.h"
 #include "fechner/pagefechner.h"
 #include "membrane/pagenernst.h"
 #include "nerve/pagenerf.h"
 #include "colour/pagecontrastes.h"
+#include "assets/venn.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QScrollBar>
 #include <QScreen>
 #include <QSet>
 #include <QStandardPaths>
@@ -134,6 +137,82 @@ private Q_SLOTS:
                 noirs += g.pixel(x, y) == qRgb(0, 0, 0);
             }
         if (couleurs.contains(qRgb(0, 0, 0))) QVERIFY(noirs > 0);
+    }
+
+    void dessins_redessines_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("image");
+        QTest::addColumn<bool>("traits"); // lines or text, which repeated pixels would not give
+        QTest::newRow("Venn") << 0 << "Image3" << true;
+        QTest::newRow("Hermann grid") << 1 << "Image4" << false;
+        QTest::newRow("Fechner plot") << 2 << "Ima_courbe" << true;
+        QTest::newRow("time scale") << 3 << "Ima_grad" << true;
+        QTest::newRow("distance scale") << 3 << "Ima_grad2" << true;
+        QTest::newRow("Nernst scale") << 5 << "ima_leg" << true;
+        QTest::newRow("Nernst plot") << 5 << "Ima_pa" << true;
+    }
+    void dessins_redessines()
+    {
+        // Our drawings keep their journal, and the screen shows them drawn
+        // again at 1.5 (text and lines at its resolution), not enlarged.
+        QFETCH(int, page);
+        QFETCH(QString, image);
+        QFETCH(bool, traits);
+        TForm1 f;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.Timer_debutTimer();
+        f.Notebook1->setCurrentIndex(page);
+        if (page == 3) f.page_nerf()->affich_grad();
+        if (page == 5) {
+            // A few steps of the curve.
+            f.page_nernst()->BitBtn14Click();
+            for (int k = 0; k < 6; ++k) f.page_nernst()->Timer_courbeTimer();
+        }
+        auto *i = f.findChild<ImageWidget *>(image);
+        QVERIFY(i);
+        QVERIFY(!i->stretch() || i->size() == i->picture().size());
+        const JournalDessin j = journal_dessin::trouver(i->picture());
+        QVERIFY(j);
+        // A centred picture starts in the middle of the control, maybe between device pixels.
+        const QSize t = i->picture().size();
+        const QPointF origine =
+            i->center() ? QPointF((i->width() - t.width()) / 2, (i->height() - t.height()) / 2) * 1.5 : QPointF();
+        const QImage attendu = journal_dessin::rendre(j, 1.5, origine);
+        QImage g = i->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        g.setDevicePixelRatio(1);
+        // What the control shows of it (a scale may be wider than its control).
+        const QRect vu = QRect(QPoint(qRound(origine.x()), qRound(origine.y())), attendu.size())
+                             .intersected(QRect(QPoint(0, 0), i->size() * 1.5));
+        QVERIFY(vu.width() > attendu.width() / 2);
+        QCOMPARE(g.copy(vu), attendu.copy(vu.translated(-QPoint(qRound(origine.x()), qRound(origine.y())))));
+        const QImage repete = i->picture().scaled(attendu.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        QCOMPARE(attendu != repete, traits);
+    }
+
+    void melange_a_1_5()
+    {
+        // At 1.5 the colour mixing still reads and fills its 100 % picture, and
+        // the screen shows the new colour in the region moved by the keys.
+        TForm1 f;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.Notebook1->setCurrentIndex(0);
+        auto *venn = f.findChild<ImageWidget *>("Image3");
+        auto *barre = f.findChild<QScrollBar *>("scroll_rouge");
+        QVERIFY(venn && barre);
+        const QPoint g = graine_venn(RegionVenn::Gauche);
+        const QRgb avant = venn->picture().pixel(g);
+        barre->setFocus();
+        for (int k = 0; k < 3; ++k) QTest::keyClick(barre, barre->value() > barre->minimum() ? Qt::Key_PageUp : Qt::Key_PageDown);
+        const QRgb apres = venn->picture().pixel(g);
+        QVERIFY(apres != avant);
+        QVERIFY(journal_dessin::trouver(venn->picture()));
+        const QSize t = venn->picture().size();
+        const QPointF origine = QPointF((venn->width() - t.width()) / 2, (venn->height() - t.height()) / 2) * 1.5;
+        const QImage ecran = venn->grab().toImage();
+        QCOMPARE(ecran.pixel((origine + QPointF(g) * 1.5 + QPointF(0.75, 0.75)).toPoint()), apres);
     }
 };
 
