@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
@@ -42,18 +43,24 @@ std::function<void(QWidget *)> repondre(const char *nom_attendu, QMessageBox::St
     };
 }
 
-// The save dialog: seen, then cancelled.
-std::function<void(QWidget *)> annuler_dialogue(QStringList *vus)
+// The save dialog: seen, then a name typed and accepted, or cancelled (an
+// empty name). Answered through the dialog's own event loop (queued), since
+// it may come up as modal while still being shown, before that loop runs.
+std::function<void(QWidget *)> enregistrer_sous(const QString &chemin, QStringList *vus)
 {
     return [=](QWidget *m) {
         *vus << m->objectName();
-        // Answered from its own event loop: the dialog may come up as modal
-        // while it is still being shown, before that loop runs.
-        auto *essai = new QTimer(m);
-        QObject::connect(essai, &QTimer::timeout, m, [m] {
-            if (auto *d = qobject_cast<QDialog *>(m)) d->reject(); else m->close();
-        });
-        essai->start(50);
+        auto *d = qobject_cast<QFileDialog *>(m);
+        if (!d) {
+            m->close();
+            return;
+        }
+        if (chemin.isEmpty()) {
+            QMetaObject::invokeMethod(d, "reject", Qt::QueuedConnection);
+            return;
+        }
+        d->findChild<QLineEdit *>("fileNameEdit")->setText(chemin); // typed by the pupil
+        QMetaObject::invokeMethod(d, "accept", Qt::QueuedConnection);
     };
 }
 
@@ -227,10 +234,24 @@ private Q_SLOTS:
         QTest::addColumn<bool>("relance");
         QTest::addColumn<QStringList>("fichiers"); // saved
         const int oui = QMessageBox::Yes, non = QMessageBox::No, annuler = QMessageBox::Cancel;
+        const int oui_sans_nom = -1; // yes, then the save dialog cancelled
         QTest::newRow("no restart") << false << false << QList<int>{non} << QStringList{"QuestionRedemarrer"}
                                     << false << QStringList{};
         QTest::newRow("nothing to save") << false << false << QList<int>{oui} << QStringList{"QuestionRedemarrer"}
                                          << true << QStringList{};
+        QTest::newRow("grid saved") << true << false << QList<int>{oui, oui}
+                                    << QStringList{"QuestionRedemarrer", "QuestionFechner", "SaveDialog1"} << true
+                                    << QStringList{"grille.fch"};
+        QTest::newRow("both saved") << true << true << QList<int>{oui, oui, oui}
+                                    << QStringList{"QuestionRedemarrer", "QuestionFechner", "SaveDialog1",
+                                                   "QuestionNernst", "SaveDialog2"}
+                                    << true << QStringList{"grille.fch", "programme.nst"};
+        QTest::newRow("programme alone") << false << true << QList<int>{oui, oui}
+                                         << QStringList{"QuestionRedemarrer", "QuestionNernst", "SaveDialog2"} << true
+                                         << QStringList{"programme.nst"};
+        QTest::newRow("save dialog cancelled") << true << true << QList<int>{oui, oui_sans_nom}
+                                               << QStringList{"QuestionRedemarrer", "QuestionFechner", "SaveDialog1"}
+                                               << false << QStringList{};
         QTest::newRow("grid not saved") << true << false << QList<int>{oui, non}
                                         << QStringList{"QuestionRedemarrer", "QuestionFechner"} << true
                                         << QStringList{};
@@ -265,11 +286,15 @@ private Q_SLOTS:
         QList<std::function<void(QWidget *)>> etapes;
         const char *questions[] = {"QuestionRedemarrer", fechner_rempli ? "QuestionFechner" : "QuestionNernst",
                                    "QuestionNernst"};
-        Q_UNUSED(fichiers);
         int q = 0;
         for (int r : reponses) {
-            etapes << repondre(questions[q], QMessageBox::StandardButton(r), &vues);
-            if (q > 0 && r == QMessageBox::Yes) etapes << annuler_dialogue(&vues);
+            etapes << repondre(questions[q], r < 0 ? QMessageBox::Yes : QMessageBox::StandardButton(r), &vues);
+            if (q > 0 && r == QMessageBox::Yes) {
+                const bool nernst = QByteArray(questions[q]) == "QuestionNernst";
+                etapes << enregistrer_sous(dossier.filePath(nernst ? "programme.nst" : "grille.fch"), &vues);
+            } else if (r < 0) {
+                etapes << enregistrer_sous(QString(), &vues);
+            }
             ++q;
         }
         sur_fenetres_modales(etapes);
