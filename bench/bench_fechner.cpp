@@ -4,6 +4,7 @@
 #include "common/canevas.h"
 #include "common/erreures.h"
 #include "common/hote.h"
+#include "common/journaldessin.h"
 #include "fechner/analysefechner.h"
 #include "fechner/courbefechner.h"
 #include "fechner/fichierfechner.h"
@@ -63,6 +64,31 @@ void tracer_courbe(benchmark::State &etat)
     for (auto _ : etat) benchmark::DoNotOptimize(c.tracer(g, blanc));
 }
 BENCHMARK(tracer_courbe)->Unit(benchmark::kMicrosecond);
+
+// The same drawing while the canvas keeps its journal (a screen at 125 or
+// 150 %), then the full curve drawn again from it at those scales.
+void tracer_courbe_avec_journal(benchmark::State &etat)
+{
+    journal_dessin::activer(true);
+    const GrilleFechner g = grille_pleine();
+    const QImage blanc = image_unie(420, 220, BLANC);
+    CourbeFechner c;
+    for (auto _ : etat) benchmark::DoNotOptimize(c.tracer(g, blanc));
+    journal_dessin::activer(false);
+}
+BENCHMARK(tracer_courbe_avec_journal)->Unit(benchmark::kMicrosecond);
+
+void redessiner_courbe(benchmark::State &etat)
+{
+    journal_dessin::activer(true);
+    const QImage blanc = image_unie(420, 220, BLANC);
+    const QImage courbe = CourbeFechner().tracer(grille_pleine(), blanc);
+    const JournalDessin j = journal_dessin::trouver(courbe);
+    const qreal echelle = etat.range(0) / 100.0;
+    for (auto _ : etat) benchmark::DoNotOptimize(journal_dessin::rendre(j, echelle));
+    journal_dessin::activer(false);
+}
+BENCHMARK(redessiner_courbe)->Arg(125)->Arg(150)->Unit(benchmark::kMicrosecond);
 
 void tracer_axes_seuls(benchmark::State &etat)
 {
