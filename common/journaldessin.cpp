@@ -13,6 +13,17 @@
 #include <deque>
 #include <vector>
 
+NoeudDessin::~NoeudDessin()
+{
+    // Frees the steps before this one in a loop: a long journal would
+    // otherwise be freed by a recursion as deep as it is long.
+    std::shared_ptr<const NoeudDessin> n = std::move(avant);
+    while (n && n.use_count() == 1) {
+        std::shared_ptr<const NoeudDessin> precedent = std::move(const_cast<NoeudDessin &>(*n).avant);
+        n = std::move(precedent);
+    }
+}
+
 namespace journal_dessin {
 
 namespace {

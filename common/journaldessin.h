@@ -30,6 +30,9 @@ struct TraitDessin {
 };
 
 struct NoeudDessin {
+    NoeudDessin() = default;
+    NoeudDessin(const NoeudDessin &) = default;
+    ~NoeudDessin();
     TraitDessin trait;
     std::shared_ptr<const NoeudDessin> avant; // null: the first step
     QSize taille;                             // the picture's size at 100 %
