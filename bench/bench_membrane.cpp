@@ -14,6 +14,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "common/imagewidget.h"
+#include "common/journaldessin.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -86,6 +89,35 @@ void Timer_animTimer_600(benchmark::State &state)
     for (auto _ : state) p.page.Timer_animTimer();
 }
 BENCHMARK(Timer_animTimer_600);
+
+// The same tick on a screen at 150 %: the particles stamped through the
+// canvas, then the picture shown drawn again at that scale.
+void Timer_animTimer_600_a_150(benchmark::State &state)
+{
+    journal_dessin::activer(true);
+    {
+        Page p;
+        semer(1);
+        p.page.etat.membrane.c_ke = 300;
+        p.page.etat.membrane.c_ki = 300;
+        p.page.calcul_images();
+        p.page.BitBtn12Click();
+        if (p.page.etat.anim.nb_ions != 600) state.SkipWithError("not 600 particles");
+        for (auto _ : state) {
+            p.page.Timer_animTimer();
+            const ImageWidget *montre = p.page.ima_pe1->isHidden() ? p.page.ima_pe2 : p.page.ima_pe1;
+            const QImage vue = montre->picture();
+            const JournalDessin j = journal_dessin::trouver(vue);
+            if (!j) {
+                state.SkipWithError("no journal");
+                break;
+            }
+            benchmark::DoNotOptimize(journal_dessin::rendre(j, 1.5));
+        }
+    }
+    journal_dessin::activer(false);
+}
+BENCHMARK(Timer_animTimer_600_a_150)->Unit(benchmark::kMicrosecond);
 
 void Timer_reaffTimer(benchmark::State &state)
 {

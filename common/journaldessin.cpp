@@ -11,6 +11,7 @@
 #include <atomic>
 #include <cmath>
 #include <deque>
+#include <list>
 #include <vector>
 
 NoeudDessin::~NoeudDessin()
@@ -43,13 +44,19 @@ bool echelle_fractionnaire()
 // A journal longer than this is dropped: replaying it would cost more than the
 // sharper picture is worth (the picture then shows with repeated pixels).
 constexpr int LONGUEUR_MAX = 20000;
-// Journals kept for pictures that may still be shown; the oldest go first.
-constexpr int NOMBRE_MAX = 256;
+// Journals kept for pictures that may still be shown; the one used least
+// recently goes first, so that a background drawn once and copied at every
+// tick (the ions' box) stays while the copies come and go.
+// Their number and their steps together are bounded (a step takes a few
+// hundred bytes; copies of a picture share their steps, counted here each time).
+constexpr int NOMBRE_MAX = 1024;
+constexpr qint64 PAS_MAX = 200000;
 
 struct Registre {
     QMutex verrou;
-    QHash<qint64, JournalDessin> journaux;
-    std::deque<qint64> ordre;
+    std::list<std::pair<qint64, JournalDessin>> ordre; // the most recently used first
+    QHash<qint64, std::list<std::pair<qint64, JournalDessin>>::iterator> places;
+    qint64 pas = 0;
 };
 
 Registre &registre()
@@ -226,12 +233,35 @@ void remplissage(QImage &R, const Echelle &e, const TraitDessin &t)
     c.FloodFill(graine.x(), graine.y(), t.plume);
 }
 
+// A motif stamped many times (the particles, the plot's dots) is drawn once
+// per scale and place between device pixels.
+QImage motif_rendu(const JournalDessin &m, qreal r, QPointF fraction)
+{
+    struct Rendu {
+        JournalDessin motif;
+        qreal r;
+        QPointF fraction;
+        QImage image;
+    };
+    static QMutex verrou;
+    static std::deque<Rendu> memoire;
+    QMutexLocker v(&verrou);
+    for (const Rendu &d : memoire)
+        if (d.motif == m && d.r == r && d.fraction == fraction) return d.image;
+    v.unlock();
+    QImage image = rendre(m, r, fraction);
+    v.relock();
+    memoire.push_back({m, r, fraction, image});
+    if (memoire.size() > 32) memoire.pop_front();
+    return image;
+}
+
 void incrustation(QImage &R, const Echelle &e, const TraitDessin &t)
 {
     // The motif drawn at the same scale, with the same rounding as where it lands.
     const qreal gx = e.dx + t.x1 * e.r, gy = e.dy + t.y1 * e.r;
     const QPointF fraction(gx - std::floor(gx), gy - std::floor(gy));
-    const QImage m = t.motif ? rendre(t.motif, e.r, fraction)
+    const QImage m = t.motif ? motif_rendu(t.motif, e.r, fraction)
                              : blocs(t.image, Echelle(e.r, fraction),
                                      QSize(Echelle(e.r, fraction).X(t.image.width()),
                                            Echelle(e.r, fraction).Y(t.image.height())));
@@ -331,8 +361,11 @@ JournalDessin trouver(const QImage &im)
     if (!actif() || im.isNull()) return {};
     Registre &r = registre();
     QMutexLocker verrou(&r.verrou);
-    const JournalDessin j = r.journaux.value(im.cacheKey());
-    return j && j->taille == im.size() ? j : JournalDessin{};
+    const auto p = r.places.constFind(im.cacheKey());
+    if (p == r.places.constEnd()) return {};
+    r.ordre.splice(r.ordre.begin(), r.ordre, *p);
+    const JournalDessin &j = (*p)->second;
+    return j->taille == im.size() ? j : JournalDessin{};
 }
 
 void publier(const QImage &im, const JournalDessin &j)
@@ -341,14 +374,20 @@ void publier(const QImage &im, const JournalDessin &j)
     Registre &r = registre();
     QMutexLocker verrou(&r.verrou);
     const qint64 cle = im.cacheKey();
-    if (!r.journaux.contains(cle)) {
-        r.ordre.push_back(cle);
-        while (r.ordre.size() > std::size_t(NOMBRE_MAX)) {
-            r.journaux.remove(r.ordre.front());
-            r.ordre.pop_front();
-        }
+    if (const auto p = r.places.constFind(cle); p != r.places.constEnd()) {
+        r.pas += j->longueur - (*p)->second->longueur;
+        (*p)->second = j;
+        r.ordre.splice(r.ordre.begin(), r.ordre, *p);
+    } else {
+        r.ordre.emplace_front(cle, j);
+        r.places.insert(cle, r.ordre.begin());
+        r.pas += j->longueur;
     }
-    r.journaux.insert(cle, j);
+    while (r.ordre.size() > 1 && (r.ordre.size() > std::size_t(NOMBRE_MAX) || r.pas > PAS_MAX)) {
+        r.pas -= r.ordre.back().second->longueur;
+        r.places.remove(r.ordre.back().first);
+        r.ordre.pop_back();
+    }
 }
 
 QImage rendre(const JournalDessin &j, qreal echelle, QPointF decalage, bool lisse)

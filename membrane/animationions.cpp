@@ -5,8 +5,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 namespace {
+
+// A colour no particle drawing uses, around the particle's pattern.
+constexpr Couleur FOND_MOTIF = couleur_rgb(1, 2, 3);
 
 // The particle's 5 × 5 pattern as the canvas draws it (ellipse outline, then a
 // flood fill of its inside): 0 untouched, 1 outline, 2 inside. Drawing from
@@ -16,7 +20,7 @@ struct Motif {
     std::array<std::array<uint8_t, 5>, 5> m{};
     Motif()
     {
-        const Couleur fond = couleur_rgb(1, 2, 3);
+        const Couleur fond = FOND_MOTIF;
         QImage im = image_unie(5, 5, fond);
         Canevas c(im);
         c.couleur_plume = NOIR;
@@ -37,6 +41,50 @@ const Motif &motif()
     static const Motif m;
     return m;
 }
+
+// The particle drawn by the canvas in one colour, on a colour it never uses.
+QImage image_motif(Couleur remplissage)
+{
+    QImage im = image_unie(5, 5, FOND_MOTIF);
+    Canevas c(im);
+    c.couleur_plume = NOIR;
+    c.couleur_pinceau = remplissage;
+    c.Ellipse(0, 0, 5, 5);
+    c.FloodFill(2, 2, NOIR);
+    return im;
+}
+
+// Draws the particles of one call: straight from their pattern, or, where the
+// screen keeps drawing journals (125 or 150 %), stamped through a canvas so
+// that they are drawn again round at the screen's scale. Same pixels either way.
+class DessinIons {
+public:
+    explicit DessinIons(QImage &image) : image_(image)
+    {
+        if (!journal_dessin::actif()) return;
+        canevas_.emplace(image_);
+    }
+    void operator()(int i, AnimationIons::Ion p)
+    {
+        if (canevas_)
+            canevas_->incruster(motif_colore(i % 2 == 1), p.x, p.y, FOND_MOTIF);
+        else
+            AnimationIons::dessiner_ion(image_, i, p);
+    }
+
+private:
+    // The two particles, drawn again only when their journal was lost.
+    static const QImage &motif_colore(bool rouge)
+    {
+        static QImage motifs[2];
+        QImage &m = motifs[rouge ? 1 : 0];
+        if (m.isNull() || !journal_dessin::trouver(m)) m = image_motif(rouge ? ROUGE : LIME);
+        return m;
+    }
+
+    QImage &image_;
+    std::optional<Canevas> canevas_;
+};
 
 } // namespace
 
@@ -64,17 +112,18 @@ void AnimationIons::placer(double c_ki, double c_ke, std::mt19937 &gen, QImage &
 {
     const int dedans = std::clamp(arrondi(c_ki), 0, MAX_IONS);
     const int fin = std::clamp(arrondi(c_ke + c_ki), 0, MAX_IONS);
+    DessinIons dessiner(image);
     for (int i = 1; i <= dedans; ++i) {
         const int x = 5 + tirage(gen, LARGEUR / 2 - 10);
         const int y = 5 + tirage(gen, HAUTEUR - 10);
         ions[i] = {x, y};
-        dessiner_ion(image, i, ions[i]);
+        dessiner(i, ions[i]);
     }
     for (int i = std::max(arrondi(c_ki + 1), 1); i <= fin; ++i) {
         const int x = LARGEUR / 2 + 5 + tirage(gen, LARGEUR / 2 - 10);
         const int y = 5 + tirage(gen, HAUTEUR - 10);
         ions[i] = {x, y};
-        dessiner_ion(image, i, ions[i]);
+        dessiner(i, ions[i]);
     }
 }
 
@@ -82,6 +131,7 @@ void AnimationIons::pas(double e_k, std::mt19937 &gen, QImage &image)
 {
     const int s = seuil(e_k);
     const int n = std::clamp(nb_ions, 0, MAX_IONS);
+    DessinIons dessiner(image);
     for (int i = 1; i <= n; ++i) {
         const Ion avant = ions[i];
         int x = avant.x, y = avant.y;
@@ -125,7 +175,7 @@ void AnimationIons::pas(double e_k, std::mt19937 &gen, QImage &image)
         }
         garder_les_comptes_bornes();
         ions[i] = {x, y};
-        dessiner_ion(image, i, ions[i]);
+        dessiner(i, ions[i]);
     }
 
     if (n_ticks < 50) ++n_ticks; // beyond 50 it is brought back to 49 below

@@ -317,6 +317,29 @@ private Q_SLOTS:
         QCOMPARE(a.pixel(0, 125), qRgb(255, 255, 255));
     }
 
+    void journaux_gardes()
+    {
+        // Journals are kept within a bound: the least recently used go first,
+        // and a background looked up at every tick stays.
+        QImage fond = image_unie(30, 30, BLANC);
+        {
+            Canevas c(fond);
+            c.Rectangle(1, 1, 20, 20);
+        }
+        std::vector<QImage> longs;
+        for (int k = 0; k < 30; ++k) {
+            QImage im = image_unie(100, 100, BLANC);
+            {
+                Canevas c(im);
+                for (int i = 0; i < 15000; ++i) c.set_pixel(i % 100, (i / 100) % 100, couleur_rgb(k, 0, 0));
+            }
+            longs.push_back(im);
+            QVERIFY(journal_dessin::trouver(fond)); // the background, used all along
+        }
+        QVERIFY(journal_dessin::trouver(longs.back()));
+        QVERIFY(!journal_dessin::trouver(longs.front()));
+    }
+
     void regions_recoloriees()
     {
         // Regions filled again and again (the colour mixing's sliders) keep a

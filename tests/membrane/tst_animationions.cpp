@@ -1,5 +1,6 @@
 #include "common/canevas.h"
 #include "membrane/animationions.h"
+#include "common/journaldessin.h"
 
 #include <QtTest>
 
@@ -208,6 +209,34 @@ private Q_SLOTS:
             c.FloodFill(p.x + 2, p.y + 2, NOIR);
         }
         QCOMPARE(rapide, lent);
+    }
+
+    void journal_des_ions()
+    {
+        // Where the screen keeps drawing journals the particles go through the
+        // canvas: the same pixels, and a journal that gives them.
+        QImage fond = image_unie(300, 164);
+        AnimationIons::dessiner_membrane(fond);
+        AnimationIons direct, par_canevas;
+        direct.remise_zero(150, 6);
+        par_canevas.remise_zero(150, 6);
+        QImage a = fond, b = fond;
+        std::mt19937 g1(5), g2(5);
+        direct.placer(150, 6, g1, a);
+        direct.pas(-85, g1, a);
+        journal_dessin::activer(true);
+        QImage fond_j = image_unie(300, 164);
+        AnimationIons::dessiner_membrane(fond_j);
+        b = fond_j;
+        par_canevas.placer(150, 6, g2, b);
+        par_canevas.pas(-85, g2, b);
+        journal_dessin::activer(false);
+        QCOMPARE(b, a);
+        journal_dessin::activer(true);
+        const JournalDessin j = journal_dessin::trouver(b);
+        QVERIFY(j);
+        QCOMPARE(journal_dessin::rendre(j, 1), b);
+        journal_dessin::activer(false);
     }
 
     void membrane_pointillee()
