@@ -77,15 +77,21 @@ void barre_concentration(benchmark::State &state)
 }
 BENCHMARK(barre_concentration);
 
-void Timer_animTimer_600(benchmark::State &state)
+// The equilibrium mode with the most particles the box holds.
+void animation_600(Page &p, benchmark::State &state)
 {
-    Page p;
     semer(1);
     p.page.etat.membrane.c_ke = 300;
     p.page.etat.membrane.c_ki = 300;
     p.page.calcul_images();
     p.page.BitBtn12Click();
     if (p.page.etat.anim.nb_ions != 600) state.SkipWithError("not 600 particles");
+}
+
+void Timer_animTimer_600(benchmark::State &state)
+{
+    Page p;
+    animation_600(p, state);
     for (auto _ : state) p.page.Timer_animTimer();
 }
 BENCHMARK(Timer_animTimer_600);
@@ -97,12 +103,7 @@ void Timer_animTimer_600_a_150(benchmark::State &state)
     journal_dessin::activer(true);
     {
         Page p;
-        semer(1);
-        p.page.etat.membrane.c_ke = 300;
-        p.page.etat.membrane.c_ki = 300;
-        p.page.calcul_images();
-        p.page.BitBtn12Click();
-        if (p.page.etat.anim.nb_ions != 600) state.SkipWithError("not 600 particles");
+        animation_600(p, state);
         for (auto _ : state) {
             p.page.Timer_animTimer();
             const ImageWidget *montre = p.page.ima_pe1->isHidden() ? p.page.ima_pe2 : p.page.ima_pe1;

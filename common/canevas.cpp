@@ -98,25 +98,8 @@ void Canevas::LineTo(int x2, int y2)
     n.t.x2 = x2;
     n.t.y2 = y2;
     if (style_plume == StylePlume::Aucun) n.noter = false;
-    // Bresenham from the pen position up to, but not including, (x2, y2).
-    int x = pos_.x(), y = pos_.y();
-    const int dx = std::abs(x2 - x), sx = x < x2 ? 1 : -1;
-    const int dy = -std::abs(y2 - y), sy = y < y2 ? 1 : -1;
-    int err = dx + dy;
-    if (style_plume != StylePlume::Aucun) {
-        while (!(x == x2 && y == y2)) {
-            point_plume(x, y);
-            const int e2 = 2 * err;
-            if (e2 >= dy) {
-                err += dy;
-                x += sx;
-            }
-            if (e2 <= dx) {
-                err += dx;
-                y += sy;
-            }
-        }
-    }
+    if (style_plume != StylePlume::Aucun)
+        parcourir_segment(pos_, QPoint(x2, y2), [this](int x, int y) { point_plume(x, y); });
     pos_ = QPoint(x2, y2);
 }
 

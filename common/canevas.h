@@ -65,5 +65,29 @@ private:
     int phase_pointille_ = 0;
 };
 
+// Calls `point(x, y)` along the Bresenham line from `a` up to, but not
+// including, `b`.
+template <class F>
+void parcourir_segment(QPoint a, QPoint b, F &&point)
+{
+    int x = a.x(), y = a.y();
+    const int x2 = b.x(), y2 = b.y();
+    const int dx = x < x2 ? x2 - x : x - x2, sx = x < x2 ? 1 : -1;
+    const int dy = -(y < y2 ? y2 - y : y - y2), sy = y < y2 ? 1 : -1;
+    int err = dx + dy;
+    while (!(x == x2 && y == y2)) {
+        point(x, y);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+}
+
 // A blank RGB32 picture of the given size, filled with a colour.
 QImage image_unie(int largeur, int hauteur, Couleur c = BLANC);

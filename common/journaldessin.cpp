@@ -137,23 +137,7 @@ void ligne(QImage &R, const Echelle &e, const TraitDessin &t)
                     reinterpret_cast<uint32_t *>(R.scanLine(Y))[X] = p;
             }
     };
-    int x = e.X(t.x1), y = e.Y(t.y1);
-    const int x2 = e.X(t.x2), y2 = e.Y(t.y2);
-    const int ddx = std::abs(x2 - x), sx = x < x2 ? 1 : -1;
-    const int ddy = -std::abs(y2 - y), sy = y < y2 ? 1 : -1;
-    int err = ddx + ddy;
-    while (!(x == x2 && y == y2)) {
-        point(x, y);
-        const int e2 = 2 * err;
-        if (e2 >= ddy) {
-            err += ddy;
-            x += sx;
-        }
-        if (e2 <= ddx) {
-            err += ddx;
-            y += sy;
-        }
-    }
+    parcourir_segment(QPoint(e.X(t.x1), e.Y(t.y1)), QPoint(e.X(t.x2), e.Y(t.y2)), point);
 }
 
 void rectangle(QImage &R, const Echelle &e, const TraitDessin &t)

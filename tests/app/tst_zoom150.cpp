@@ -21,6 +21,26 @@
 #include <QTabWidget>
 #include <QtTest>
 
+namespace {
+
+// The window shown on a page, with what that page draws at its start; on the
+// Nernst page a few steps of the curve.
+ImageWidget *montrer_image(TForm1 &f, int page, const QString &nom)
+{
+    f.show();
+    if (!QTest::qWaitForWindowExposed(&f)) return nullptr;
+    f.Timer_debutTimer();
+    f.Notebook1->setCurrentIndex(page);
+    if (page == 3) f.page_nerf()->affich_grad();
+    if (page == 5) {
+        f.page_nernst()->BitBtn14Click();
+        for (int k = 0; k < 6; ++k) f.page_nernst()->Timer_courbeTimer();
+    }
+    return f.findChild<ImageWidget *>(nom);
+}
+
+} // namespace
+
 class TstZoom150 : public QObject {
     Q_OBJECT
 
@@ -113,12 +133,7 @@ private Q_SLOTS:
         QFETCH(int, page);
         QFETCH(QString, image);
         TForm1 f;
-        f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
-        f.Timer_debutTimer();
-        f.Notebook1->setCurrentIndex(page);
-        if (page == 3) f.page_nerf()->affich_grad();
-        auto *i = f.findChild<ImageWidget *>(image);
+        ImageWidget *i = montrer_image(f, page, image);
         QVERIFY(i);
         QSet<QRgb> couleurs;
         const QImage p = i->picture();
@@ -160,17 +175,7 @@ private Q_SLOTS:
         QFETCH(QString, image);
         QFETCH(bool, traits);
         TForm1 f;
-        f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
-        f.Timer_debutTimer();
-        f.Notebook1->setCurrentIndex(page);
-        if (page == 3) f.page_nerf()->affich_grad();
-        if (page == 5) {
-            // A few steps of the curve.
-            f.page_nernst()->BitBtn14Click();
-            for (int k = 0; k < 6; ++k) f.page_nernst()->Timer_courbeTimer();
-        }
-        auto *i = f.findChild<ImageWidget *>(image);
+        ImageWidget *i = montrer_image(f, page, image);
         QVERIFY(i);
         QVERIFY(!i->stretch() || i->size() == i->picture().size());
         const JournalDessin j = journal_dessin::trouver(i->picture());
