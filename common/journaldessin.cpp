@@ -44,11 +44,11 @@ bool echelle_fractionnaire()
 // A journal longer than this is dropped: replaying it would cost more than the
 // sharper picture is worth (the picture then shows with repeated pixels).
 constexpr int LONGUEUR_MAX = 20000;
-// Journals kept for pictures that may still be shown; the one used least
-// recently goes first, so that a background drawn once and copied at every
-// tick (the ions' box) stays while the copies come and go.
-// Their number and their steps together are bounded (a step takes a few
-// hundred bytes; copies of a picture share their steps, counted here each time).
+// Journals kept for pictures that may still be shown, bounded in number and
+// in steps (a step takes a few hundred bytes; steps shared by copies of a
+// picture count once per copy). The one used least recently goes first, so
+// that a background drawn once and copied at every tick (the ions' box) stays
+// while the copies come and go.
 constexpr int NOMBRE_MAX = 1024;
 constexpr qint64 PAS_MAX = 200000;
 
