@@ -245,10 +245,7 @@ void incrustation(QImage &R, const Echelle &e, const TraitDessin &t)
     // The motif drawn at the same scale, with the same rounding as where it lands.
     const qreal gx = e.dx + t.x1 * e.r, gy = e.dy + t.y1 * e.r;
     const QPointF fraction(gx - std::floor(gx), gy - std::floor(gy));
-    const QImage m = t.motif ? motif_rendu(t.motif, e.r, fraction)
-                             : blocs(t.image, Echelle(e.r, fraction),
-                                     QSize(Echelle(e.r, fraction).X(t.image.width()),
-                                           Echelle(e.r, fraction).Y(t.image.height())));
+    const QImage m = t.motif ? motif_rendu(t.motif, e.r, fraction) : rendre(image(t.image), e.r, fraction);
     const uint32_t cle = vers_pixel(t.pinceau) & 0xFFFFFF;
     const int X0 = e.X(t.x1), Y0 = e.Y(t.y1);
     for (int y = 0; y < m.height(); ++y) {

@@ -94,6 +94,12 @@ const std::vector<std::pair<const char *, std::function<void(Canevas &)>>> &tabl
              for (int i = 0; i < 6; ++i) c.incruster(m, 3 + 9 * i, 5 + 6 * i, FOND_MOTIF);
              c.incruster(m, -2, 44, FOND_MOTIF);
          }},
+        {"stamped motif without its journal",
+         [](Canevas &c) {
+             QImage m = point_motif();
+             m.setPixel(0, 0, qRgb(255, 0, 255)); // changed by other means
+             for (int i = 0; i < 6; ++i) c.incruster(m, 3 + 9 * i, 40 - 6 * i, FOND_MOTIF);
+         }},
         {"copied picture",
          [](Canevas &c) {
              QImage fond = image_unie(60, 48, SARCELLE);
