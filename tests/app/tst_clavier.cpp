@@ -13,6 +13,7 @@
 #include "fechner/grillechaines.h"
 #include "fechner/pagefechner.h"
 #include "nerve/pagenerf.h"
+#include "fenetresmodales.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -231,14 +232,14 @@ private Q_SLOTS:
         touche(Qt::Key_Up);
         QCOMPARE(QApplication::focusWidget(), c->coul2[1]);
         bool vu = false;
-        QTimer::singleShot(50, this, [&] {
-            auto *d = qobject_cast<TForm_coul *>(QApplication::activeModalWidget());
-            if (!d) return;
+        FenetresModales modales({[&](QWidget *m) {
+            auto *d = qobject_cast<TForm_coul *>(m);
+            QVERIFY2(d, qPrintable(FenetresModales::nom(m)));
             vu = QApplication::focusWidget() == d->carre_haut(1);
             for (int i = 0; i < 3; ++i) touche(Qt::Key_Right);
             touche(Qt::Key_Down); // the lower square of the column gives the same colour
             touche(Qt::Key_Return);
-        });
+        }});
         touche(Qt::Key_Return);
         QVERIFY(vu);
         QCOMPARE(c->coul2[1]->couleur(), colonnes_choix()[3].haut);
@@ -249,7 +250,7 @@ private Q_SLOTS:
     {
         PageContrastes *c = f->page_contrastes;
         c->coul2[0]->setFocus(Qt::TabFocusReason);
-        QTimer::singleShot(50, this, [] { touche(Qt::Key_Escape); });
+        FenetresModales modales({[](QWidget *) { touche(Qt::Key_Escape); }});
         touche(Qt::Key_Space);
         QCOMPARE(c->coul2[0]->couleur(), BLANC);
         QCOMPARE(c->coul2[0]->accessibleName(), QString("Couleur vue 1 : pas encore choisie"));

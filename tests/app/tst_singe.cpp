@@ -18,6 +18,7 @@
 #include "fechner/pagefechner.h"
 #include "membrane/pagenernst.h"
 #include "nerve/pagenerf.h"
+#include "fenetresmodales.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -130,11 +131,10 @@ class TstSinge : public QObject {
         return r;
     }
 
-    // ---- Answers to modal windows, run from their nested event loops ------
+    // ---- Answers to pop-up menus and modal windows, run from their nested event loops ------
 
     // The answer runs from its own zero-delay call, not from the answering
-    // timer's tick: a dialog it opens in turn (the "replace the file?" box of a
-    // save) then gets its answer from the next tick.
+    // timer's tick, like the modal windows' answers.
     bool reponse_prevue = false;
     void repondre()
     {
@@ -142,11 +142,11 @@ class TstSinge : public QObject {
         reponse_prevue = true;
         QTimer::singleShot(0, this, [this] {
             reponse_prevue = false;
-            repondre_maintenant();
+            repondre_menu();
         });
     }
 
-    void repondre_maintenant()
+    void repondre_menu()
     {
         if (QWidget *menu = QApplication::activePopupWidget()) {
             auto *m = qobject_cast<QMenu *>(menu);
@@ -155,10 +155,11 @@ class TstSinge : public QObject {
                 QTest::keyClick(m, Qt::Key_Return);
             }
             if (QApplication::activePopupWidget() == menu) menu->close();
-            return;
         }
-        QWidget *m = QApplication::activeModalWidget();
-        if (!m) return;
+    }
+
+    void repondre_modal(QWidget *m)
+    {
         ++modaux;
         if (m != dernier_modal) {
             dernier_modal = m;
@@ -195,7 +196,7 @@ class TstSinge : public QObject {
             nom = choix == 1 ? un_de_fichiers() : depart->dir.filePath(QStringLiteral("sauve%1").arg(hasard(4)));
         else
             nom = un_de_fichiers();
-        d->selectFile(nom);
+        d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(nom); // typed by the pupil
         QMetaObject::invokeMethod(d, "accept", Qt::DirectConnection);
     }
     QString un_de_fichiers() { return depart->fichiers[hasard(int(depart->fichiers.size()))]; }
@@ -508,6 +509,15 @@ private Q_SLOTS:
         depart = &d;
         definir_dossier_csb(d.dir.filePath(QStringLiteral("csb")));
         f = new TForm1;
+        // Every modal window gets an answer; the window and the answers go
+        // with the test, whichever way it ends.
+        const auto fin = qScopeGuard([this] {
+            repondeur.stop();
+            delete f;
+            f = nullptr;
+            depart = nullptr;
+        });
+        FenetresModales modales(FenetresModales::chacune, [this](QWidget *m) { repondre_modal(m); });
         f->show();
         f->Timer_debutTimer();
         repondeur.start();
@@ -525,10 +535,6 @@ private Q_SLOTS:
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             tas << tas_utilise();
         }
-        repondeur.stop();
-        delete f;
-        f = nullptr;
-        depart = nullptr;
         qInfo("seed %u: %d actions in %lld ms, %d modal answers, %d reports, %d launches; heap in use by round (kB): %s",
               graine, numero, montre.elapsed(), modaux, rapports, lancements,
               qPrintable([&] {

@@ -47,7 +47,7 @@ struct RepDepart {
 };
 
 // Answers a save dialog with a file and, when given, one of its filters.
-std::function<void(QWidget *)> fichier(const QString &chemin, const QString &filtre = {}, QString *titre = nullptr)
+FenetresModales::Etape fichier(const QString &chemin, const QString &filtre = {}, QString *titre = nullptr)
 {
     return [=](QWidget *m) {
         auto *d = qobject_cast<QFileDialog *>(m);
@@ -60,7 +60,7 @@ std::function<void(QWidget *)> fichier(const QString &chemin, const QString &fil
 }
 
 // Answers the question of the pupils' names.
-std::function<void(QWidget *)> noms(const QString &texte)
+FenetresModales::Etape noms(const QString &texte)
 {
     return [=](QWidget *m) {
         auto *d = qobject_cast<QInputDialog *>(m);
@@ -205,7 +205,7 @@ private Q_SLOTS:
             QVERIFY(f.page_nernst()->lec_nernst(r.chemin("deux.nst"), false));
         }
         QString titre;
-        sur_fenetres_modales({fichier(r.chemin("resultats"), {}, &titre)});
+        FenetresModales modales({fichier(r.chemin("resultats"), {}, &titre)});
         choisir(f, "Exporterdonnees1");
         QCOMPARE(titre, QString("Exporter les données"));
         const QStringList l = lignes_csv(r.chemin("resultats.csv")); // the extension added
@@ -232,7 +232,7 @@ private Q_SLOTS:
         f.Timer_debutTimer();
         f.Notebook1->setCurrentIndex(page);
         const QString filtre = facteur == 2 ? "Image PNG en double taille, pour l'impression (*.png)" : "";
-        sur_fenetres_modales({fichier(r.chemin("page"), filtre)});
+        FenetresModales modales({fichier(r.chemin("page"), filtre)});
         choisir(f, "Enregistrerimage1");
         QImage lue(r.chemin("page.png"));
         QVERIFY(!lue.isNull());
@@ -261,7 +261,7 @@ private Q_SLOTS:
         f.show();
         f.Timer_debutTimer();
         f.Notebook1->setCurrentIndex(2);
-        sur_fenetres_modales({noms("Léa et Hugo"), fichier(r.chemin("fechner"))});
+        FenetresModales modales({noms("Léa et Hugo"), fichier(r.chemin("fechner"))});
         choisir(f, "ExporterPdf1");
         QCOMPARE(f.sorties->eleves(), QString("Léa et Hugo"));
         const QByteArray pdf = lire_tout(r.chemin("fechner.pdf"));
@@ -269,7 +269,7 @@ private Q_SLOTS:
         QCOMPARE(pdf.count("/Type /Page\n"), 1);
 
         f.Notebook1->setCurrentIndex(5);
-        sur_fenetres_modales({fichier(r.chemin("nernst.pdf"))}); // no second question
+        FenetresModales modales_nernst({fichier(r.chemin("nernst.pdf"))}); // no second question
         choisir(f, "ExporterPdf1");
         QVERIFY(lire_tout(r.chemin("nernst.pdf")).startsWith("%PDF"));
         QVERIFY(rapports.isEmpty());
@@ -280,7 +280,7 @@ private Q_SLOTS:
         RepDepart r;
         TForm1 f;
         f.Timer_debutTimer();
-        sur_fenetres_modales({[](QWidget *m) { static_cast<QDialog *>(m)->reject(); }});
+        FenetresModales modales({[](QWidget *m) { static_cast<QDialog *>(m)->reject(); }});
         choisir(f, "ExporterPdf1");
         QTRY_VERIFY(!QApplication::activeModalWidget());
         QVERIFY(QDir(r.dir.path()).entryList({"*.pdf"}).isEmpty());
@@ -294,7 +294,7 @@ private Q_SLOTS:
         f.Timer_debutTimer();
         f.sorties->fixer_eleves("Zoé");
         QString titre;
-        sur_fenetres_modales({[&titre](QWidget *m) {
+        FenetresModales modales({[&titre](QWidget *m) {
             QVERIFY(qobject_cast<QPrintDialog *>(m));
             titre = m->windowTitle();
             static_cast<QDialog *>(m)->reject();
@@ -329,7 +329,7 @@ private Q_SLOTS:
         f.sorties->fixer_eleves("");
         const QString chemin = r.chemin("absent/page." + extension);
         // A name typed into a folder that does not exist.
-        sur_fenetres_modales({[&](QWidget *m) {
+        FenetresModales modales({[&](QWidget *m) {
             auto *d = qobject_cast<QFileDialog *>(m);
             QVERIFY(d);
             d->findChild<QLineEdit *>("fileNameEdit")->setText(chemin);

@@ -60,25 +60,19 @@ void cliquer_onglet(TForm1 &f, int page)
     QTest::mouseClick(barre, Qt::LeftButton, {}, barre->tabRect(page).center());
 }
 
-// Answers the next file dialog: accepts `chemin`, or cancels when it is empty.
-// Any other modal window is counted and closed.
-void repondre(const QString &chemin, int *autres = nullptr)
+// Answers a file dialog: accepts `chemin`, or cancels when it is empty.
+FenetresModales::Etape choisir_fichier(const QString &chemin)
 {
-    QTimer::singleShot(0, [chemin, autres] {
-        QWidget *m = QApplication::activeModalWidget();
+    return [chemin](QWidget *m) {
         auto *d = qobject_cast<QFileDialog *>(m);
-        if (!d) {
-            if (autres) ++*autres;
-            if (m) m->close();
-            return;
-        }
+        QVERIFY2(d, qPrintable(FenetresModales::nom(m)));
         if (chemin.isEmpty()) {
             d->reject();
         } else {
-            d->selectFile(chemin);
+            d->findChild<QLineEdit *>("fileNameEdit")->setText(chemin); // typed by the pupil
             QMetaObject::invokeMethod(d, "accept");
         }
-    });
+    };
 }
 
 QStringList textes_des_boutons(QWidget *w)
@@ -335,10 +329,11 @@ private Q_SLOTS:
         QCOMPARE(b->OKButton->geometry(), QRect(112, 132, 77, 27));
         // Shown modally by the menu; the OK button has the focus and closes it.
         bool focus = false;
-        QTimer::singleShot(0, b, [&] {
+        FenetresModales modales({[&](QWidget *m) {
+            QCOMPARE(m, b);
             focus = b->focusWidget() == b->OKButton;
             QTest::mouseClick(b->OKButton, Qt::LeftButton);
-        });
+        }});
         f.findChild<QAction *>("Apropos1")->trigger();
         QVERIFY(focus);
         QVERIFY(!b->isVisible());
@@ -541,7 +536,7 @@ private Q_SLOTS:
         const QString chemin = r.dir.filePath(nom);
         ecrire_tout(chemin, nom.contains("fch") ? QByteArray("coin\r\n") : programme_deux_etapes);
         f.montrer_page(page);
-        repondre(chemin);
+        FenetresModales modales({choisir_fichier(chemin)});
         f.findChild<QAction *>("Ouvrir1")->trigger();
         QCOMPARE(f.Notebook1->currentIndex(), page_apres);
         QVERIFY(rapports.isEmpty());
@@ -565,7 +560,7 @@ private Q_SLOTS:
         f.Timer_debutTimer();
         f.montrer_page(page);
         QDir::setCurrent(QDir::tempPath());
-        repondre(QString());
+        FenetresModales modales({choisir_fichier({})});
         f.findChild<QAction *>("Ouvrir1")->trigger();
         QCOMPARE(QDir::current().canonicalPath(),
                  QDir(retour ? r.dir.path() : QDir::tempPath()).canonicalPath());
@@ -592,11 +587,12 @@ private Q_SLOTS:
         f.Timer_debutTimer();
         f.montrer_page(page);
         const QString chemin = r.dir.filePath("sortie");
-        int autres = 0;
-        repondre(chemin, &autres);
-        f.findChild<QAction *>("Sauve1")->trigger();
-        QCoreApplication::processEvents(); // lets the answer run when no dialog took it
-        QCOMPARE(autres, dialogue ? 0 : 1);
+        {
+            // Pages without a file ask nothing: any window fails the test.
+            FenetresModales modales(dialogue ? QList<FenetresModales::Etape>{choisir_fichier(chemin)}
+                                             : QList<FenetresModales::Etape>{});
+            f.findChild<QAction *>("Sauve1")->trigger();
+        }
         const QString ecrit = chemin + (page == 2 ? ".fch" : ".nst");
         QCOMPARE(QFile::exists(ecrit), dialogue);
         if (page == 2) {
@@ -642,12 +638,14 @@ private Q_SLOTS:
         f.montrer_page(2);
         ecrire_tout(r.dir.filePath("groupe1.fch"), "ancien\r\n");
         QStringList dialogue, question, boutons_question;
-        sur_fenetres_modales({
+        FenetresModales modales({
             [&](QWidget *m) {
                 for (auto *l : m->findChildren<QLabel *>())
                     if (l->isVisible()) dialogue << l->text();
                 dialogue << textes_des_boutons(m);
-                m->findChild<QLineEdit *>("fileNameEdit")->setText(QStringLiteral("groupe1.fch"));
+                // The whole path: the dialog opens in the folder used last, which
+                // an earlier test function may have left elsewhere.
+                m->findChild<QLineEdit *>("fileNameEdit")->setText(r.dir.filePath("groupe1.fch"));
                 QMetaObject::invokeMethod(m, "accept", Qt::QueuedConnection);
             },
             [&](QWidget *m) {
@@ -705,7 +703,7 @@ private Q_SLOTS:
             // The question before replacing the file: yes.
             if (action == QLatin1String("Sauve1"))
                 etapes << [](QWidget *m) { qobject_cast<QMessageBox *>(m)->button(QMessageBox::Yes)->click(); };
-            sur_fenetres_modales(etapes);
+            FenetresModales modales(etapes);
             f.findChild<QAction *>(action)->trigger();
             f.montrer_page(page);
             QTest::qWait(50);
@@ -722,7 +720,7 @@ private Q_SLOTS:
         f.Timer_debutTimer();
         QStringList filtres;
         for (int fois = 0; fois < 2; ++fois) {
-            sur_fenetres_modales({[&](QWidget *m) {
+            FenetresModales modales({[&](QWidget *m) {
                 auto *d = qobject_cast<QFileDialog *>(m);
                 QVERIFY(d);
                 filtres << d->selectedNameFilter();

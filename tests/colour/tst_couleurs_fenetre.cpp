@@ -8,6 +8,7 @@
 #include "common/erreures.h"
 #include "common/plateforme.h"
 #include "nerve/pagenerf.h"
+#include "fenetresmodales.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -60,7 +61,10 @@ struct Fenetre {
     void mettre_en_couleur(int page, const std::function<void(Tmise_couleur *)> &regler)
     {
         f.Notebook1->setCurrentIndex(page);
-        QTimer::singleShot(0, f.mise_couleur(), [this, regler] { regler(f.mise_couleur()); });
+        FenetresModales modales({[this, regler](QWidget *m) {
+            QVERIFY(m == f.mise_couleur());
+            regler(f.mise_couleur());
+        }});
         f.Miseencouleur1Click();
     }
 };

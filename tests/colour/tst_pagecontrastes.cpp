@@ -5,6 +5,7 @@
 #include "common/forme.h"
 #include "common/imagewidget.h"
 #include "tests/hoteessai.h"
+#include "fenetresmodales.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -330,10 +331,10 @@ private Q_SLOTS:
         Banc b;
         b.hote.racine.move(40, 30);
         QPoint place;
-        QTimer::singleShot(0, &b.dialogue, [&] {
+        FenetresModales modales({[&](QWidget *) {
             place = b.dialogue.pos();
             QTest::mousePress(bas ? b.dialogue.carre_bas(colonne) : b.dialogue.carre_haut(colonne), Qt::LeftButton);
-        });
+        }});
         QTest::mousePress(b.page.coul2[rang - 1], Qt::LeftButton);
         Forme *carre = b.page.coul2[rang - 1];
         QCOMPARE(carre->tag(), reponse);
@@ -348,13 +349,13 @@ private Q_SLOTS:
     {
         // "x" leaves the square as it was, answered or not.
         Banc b;
-        QTimer::singleShot(0, &b.dialogue, [&] { QTest::mousePress(b.dialogue.carre_haut(3), Qt::LeftButton); });
+        const FenetresModales::Etape fermer = [&](QWidget *) { QTest::mouseClick(b.dialogue.BitBtn1, Qt::LeftButton); };
+        FenetresModales modales({[&](QWidget *) { QTest::mousePress(b.dialogue.carre_haut(3), Qt::LeftButton); },
+                                 fermer, fermer});
         b.page.coul2MouseDown(2);
-        QTimer::singleShot(0, &b.dialogue, [&] { QTest::mouseClick(b.dialogue.BitBtn1, Qt::LeftButton); });
         b.page.coul2MouseDown(2);
         QCOMPARE(b.dialogue.couleur_choisie, -1);
         QCOMPARE(b.page.coul2[1]->tag(), couleur_rgb(179, 205, 255));
-        QTimer::singleShot(0, &b.dialogue, [&] { QTest::mouseClick(b.dialogue.BitBtn1, Qt::LeftButton); });
         b.page.coul2MouseDown(5);
         QCOMPARE(b.page.coul2[4]->tag(), 7);
         QCOMPARE(b.page.coul2[4]->couleur(), BLANC);

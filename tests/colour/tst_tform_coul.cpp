@@ -1,6 +1,7 @@
 #include "colour/tform_coul.h"
 #include "common/cadre.h"
 #include "common/forme.h"
+#include "fenetresmodales.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -52,7 +53,7 @@ private Q_SLOTS:
         // Either square returns the upper colour and closes the dialog.
         for (Forme *carre : {h, b}) {
             d.couleur_choisie = -1;
-            QTimer::singleShot(0, &d, [carre] { QTest::mousePress(carre, Qt::LeftButton); });
+            FenetresModales modales({[carre](QWidget *) { QTest::mousePress(carre, Qt::LeftButton); }});
             QCOMPARE(d.exec(), int(QDialog::Accepted));
             QCOMPARE(d.couleur_choisie, couleur_haut);
             QVERIFY(!d.isVisible());
@@ -64,7 +65,7 @@ private Q_SLOTS:
         // "x" closes without a colour.
         TForm_coul d;
         d.couleur_choisie = -1;
-        QTimer::singleShot(0, &d, [&] { QTest::mouseClick(d.BitBtn1, Qt::LeftButton); });
+        FenetresModales modales({[&](QWidget *) { QTest::mouseClick(d.BitBtn1, Qt::LeftButton); }});
         QCOMPARE(d.exec(), int(QDialog::Rejected));
         QCOMPARE(d.couleur_choisie, -1);
     }

@@ -1,5 +1,6 @@
 #include "colour/tmise_couleur.h"
 #include "common/cadre.h"
+#include "fenetresmodales.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -74,12 +75,13 @@ private Q_SLOTS:
         QCOMPARE(d.windowTitle(), QString("Mise en couleur"));
         QCOMPARE(d.HelpBtn->text(), QString("&Aide"));
         bool focus_ok = false;
-        QTimer::singleShot(0, &d, [&] {
+        FenetresModales modales({[&](QWidget *m) {
+            QVERIFY(m == &d);
             focus_ok = d.focusWidget() == d.OKBtn;
             // "Aide" does nothing: the dialog stays open.
             QTest::mouseClick(d.HelpBtn, Qt::LeftButton);
             if (d.isVisible()) QTest::mouseClick(d.findChild<QPushButton *>(bouton), Qt::LeftButton);
-        });
+        }});
         QCOMPARE(d.exec(), resultat);
         QVERIFY(focus_ok);
     }

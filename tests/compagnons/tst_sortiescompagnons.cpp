@@ -9,6 +9,7 @@
 #include "compagnons/terplux/fenetreterplux.h"
 #include "compagnons/terplux/vueimage.h"
 #include "fichiersessai.h"
+#include "fenetresmodales.h"
 
 #include <QAction>
 #include <QApplication>
@@ -152,12 +153,12 @@ private Q_SLOTS:
         auto f = fenetre(nom, true, d.path());
         QVERIFY(f);
         const QString chemin = d.filePath("donnees.csv");
-        QTimer::singleShot(0, [chemin] {
-            auto *dlg = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        FenetresModales modales({[chemin](QWidget *m) {
+            auto *dlg = qobject_cast<QFileDialog *>(m);
             QVERIFY(dlg);
             dlg->findChild<QLineEdit *>("fileNameEdit")->setText(chemin);
             QMetaObject::invokeMethod(dlg, "accept");
-        });
+        }});
         QAction *a = element(*f, "Exporterdonnees1");
         QVERIFY(a->isEnabled());
         a->trigger();

@@ -8,6 +8,7 @@
 #include "common/imagewidget.h"
 #include "tests/hoteessai.h"
 #include "fichiersessai.h"
+#include "fenetresmodales.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -21,14 +22,14 @@
 
 namespace {
 
-// Answers the next file dialog from the event loop: `noms` typed in the name
-// box of folder `dossier` (several names between quotes for a multiple
-// choice), or cancelled when `noms` is empty.
-void repondre(const QString &dossier, const QString &noms)
+// Answers a file dialog: `noms` typed in the name box of folder `dossier`
+// (several names between quotes for a multiple choice), or cancelled when
+// `noms` is empty.
+FenetresModales::Etape repondre(const QString &dossier, const QString &noms)
 {
-    QTimer::singleShot(0, [dossier, noms] {
-        auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        if (!d) return;
+    return [dossier, noms](QWidget *m) {
+        auto *d = qobject_cast<QFileDialog *>(m);
+        QVERIFY2(d, qPrintable(FenetresModales::nom(m)));
         if (noms.isEmpty()) {
             d->reject();
             return;
@@ -36,7 +37,7 @@ void repondre(const QString &dossier, const QString &noms)
         d->setDirectory(dossier);
         d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(noms);
         QMetaObject::invokeMethod(d, "accept");
-    });
+    };
 }
 
 QStringList colonne(const QTableWidget *t, int c)
@@ -179,7 +180,7 @@ private Q_SLOTS:
         c.ecrire(3, 15, QStringLiteral("12"));
         c.ecrire(3, 16, QStringLiteral("O"));
         QVERIFY(ecrire_fch(dir.filePath(QStringLiteral("c.fch")), c));
-        repondre(dir.path(), QStringLiteral("\"a.fch\" \"b.fch\" \"c.fch\""));
+        FenetresModales modales({repondre(dir.path(), QStringLiteral("\"a.fch\" \"b.fch\" \"c.fch\""))});
         QTest::mouseClick(f->Bouton_classe, Qt::LeftButton);
         QCOMPARE(colonne(f->Table_fichiers, 0), (QStringList{"a.fch", "b.fch", "c.fch"}));
         // The empty file is listed with its reason and left out; the others are analysed.
@@ -192,7 +193,7 @@ private Q_SLOTS:
         QVERIFY(f->classe());
         QCOMPARE(f->classe()->retenus(), 2);
         // A cancelled choice keeps the class shown.
-        repondre(dir.path(), QString());
+        FenetresModales annulee({repondre(dir.path(), QString())});
         QTest::mouseClick(f->Bouton_classe, Qt::LeftButton);
         QCOMPARE(f->Table_fichiers->rowCount(), 3);
     }
@@ -207,7 +208,7 @@ private Q_SLOTS:
         }()));
         f->actualiser();
         // A name without extension gets ".csv".
-        repondre(dir.path(), QStringLiteral("donnees"));
+        FenetresModales modales({repondre(dir.path(), QStringLiteral("donnees"))});
         QTest::mouseClick(f->Bouton_exporter, Qt::LeftButton);
         const QByteArray octets = lire_tout(dir.filePath(QStringLiteral("donnees.csv")));
         QVERIFY(octets.startsWith("\xEF\xBB\xBF" "Analyse;Grille de la page\r\n"));
@@ -219,7 +220,7 @@ private Q_SLOTS:
     void enregistrer_et_copier_l_image()
     {
         FenetreAnalyse *f = ouvrir();
-        repondre(dir.path(), QStringLiteral("analyse"));
+        FenetresModales modales({repondre(dir.path(), QStringLiteral("analyse"))});
         QTest::mouseClick(f->Bouton_enregistrer, Qt::LeftButton);
         QImage lue;
         QVERIFY(lue.load(dir.filePath(QStringLiteral("analyse.png"))));
