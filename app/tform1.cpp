@@ -10,6 +10,7 @@
 #include "common/bmp.h"
 #include "common/canevas.h"
 #include "common/cadre.h"
+#include "common/dialoguefichiers.h"
 #include "common/erreures.h"
 #include "common/imagewidget.h"
 #include "common/lanceurs.h"
@@ -393,8 +394,8 @@ QString TForm1::choisir(QFileDialog *d)
         if (liste->selectionModel()) liste->selectionModel()->clear();
     // The last filter lists every kind the dialog reads ("Les deux" where there are several).
     d->selectNameFilter(d->nameFilters().constLast());
-    if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return {};
-    return d->selectedFiles().constFirst();
+    const QStringList choisis = executer_dialogue_fichiers(d);
+    return choisis.isEmpty() ? QString() : choisis.constFirst();
 }
 
 void TForm1::Ouvrir1Click()

@@ -144,9 +144,10 @@ void lancer_compagnon(const QString &dossier, const QString &programme)
 void nettoyer_csb()
 {
     if (!QFileInfo::exists(pif_csb())) return;
-    const QDir dossier(dossier_csb());
-    for (const QString &nom : dossier.entryList(QDir::Files | QDir::NoDotAndDotDot)) {
-        const QByteArray chemin = QFile::encodeName(dossier.filePath(nom));
+    // Only the two files written at start-up: what a pupil saved there stays,
+    // and so does the folder then.
+    for (const char *nom : {"cassybio.bat", "cassybio.pif"}) {
+        const QByteArray chemin = QFile::encodeName(dossier_csb() + QLatin1Char('/') + QLatin1String(nom));
         struct stat st {};
         if (::lstat(chemin.constData(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(chemin.constData());
     }

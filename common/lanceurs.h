@@ -43,6 +43,7 @@ extern const char *const PIF_LOCAL;         // "./cassybio/cassybio.pif"
 // working directory, from its own folder; comes back to the working directory.
 void lancer_compagnon(const QString &dossier, const QString &programme);
 
-// Clean-up at close: when the launcher is there, deletes the ordinary files
-// directly inside the private folder (links are never followed), then the folder.
+// Clean-up at close: when the launcher is there, deletes the two files the
+// start-up wrote in the private folder (links are never followed), then the
+// folder if nothing else is left in it.
 void nettoyer_csb();

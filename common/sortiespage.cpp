@@ -1,4 +1,5 @@
 #include "common/sortiespage.h"
+#include "common/dialoguefichiers.h"
 #include "common/erreures.h"
 #include "common/feuille.h"
 #include "common/fichiertexte.h"
@@ -88,9 +89,8 @@ QString SortiesPage::choisir(const char *nom, const QString &nom_fichier)
 {
     QFileDialog *d = dialogue(nom);
     d->selectNameFilter(d->nameFilters().constFirst());
-    d->selectFile(nom_fichier + QLatin1Char('.') + d->defaultSuffix());
-    if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return {};
-    return d->selectedFiles().constFirst();
+    const QStringList choisis = executer_dialogue_fichiers(d, nom_fichier + QLatin1Char('.') + d->defaultSuffix());
+    return choisis.isEmpty() ? QString() : choisis.constFirst();
 }
 
 bool SortiesPage::ecrire(const QString &chemin, const QByteArray &octets)

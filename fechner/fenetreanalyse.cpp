@@ -4,6 +4,7 @@
 #include "fechner/tracesanalyse.h"
 #include "common/boutonimage.h"
 #include "common/cadre.h"
+#include "common/dialoguefichiers.h"
 #include "common/erreures.h"
 #include "common/fabrique.h"
 #include "common/fichiertexte.h"
@@ -210,16 +211,14 @@ QFileDialog *FenetreAnalyse::dialogue(const char *nom)
 
 QString FenetreAnalyse::choisir(const char *nom)
 {
-    QFileDialog *d = dialogue(nom);
-    if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return {};
-    return d->selectedFiles().constFirst();
+    const QStringList choisis = executer_dialogue_fichiers(dialogue(nom));
+    return choisis.isEmpty() ? QString() : choisis.constFirst();
 }
 
 void FenetreAnalyse::Bouton_classeClick()
 {
-    QFileDialog *d = dialogue("DialogueClasse");
-    if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return;
-    charger_classe(d->selectedFiles());
+    const QStringList choisis = executer_dialogue_fichiers(dialogue("DialogueClasse"));
+    if (!choisis.isEmpty()) charger_classe(choisis);
 }
 
 QImage FenetreAnalyse::image() const { return image_analyse(analyse_, classe_ ? &classe_->commune : nullptr); }

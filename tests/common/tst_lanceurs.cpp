@@ -305,8 +305,11 @@ private Q_SLOTS:
         ecrire_tout(dossier_csb() + "/cassybio.bat", "x");
         if (avec_lanceur) ecrire_tout(pif_csb(), "x");
         QVERIFY(QFile::link(ailleurs.filePath("precieux"), dossier_csb() + "/lien"));
+        ecrire_tout(dossier_csb() + "/enregistrement.csv", "du travail"); // saved there by a pupil
         nettoyer_csb();
         QCOMPARE(QFile::exists(dossier_csb() + "/cassybio.bat"), !avec_lanceur);
+        QCOMPARE(lire(dossier_csb() + "/enregistrement.csv"), QByteArray("du travail"));
+        QFile::remove(dossier_csb() + "/enregistrement.csv");
         QCOMPARE(lire(ailleurs.filePath("precieux")), QByteArray("intact"));
         // The link is not an ordinary file: it stays, so the folder does too.
         QVERIFY(QFileInfo(dossier_csb() + "/lien").isSymLink());

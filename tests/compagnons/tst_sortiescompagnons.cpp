@@ -1,4 +1,7 @@
+#include "common/dossiersdialogues.h"
 #include "common/erreures.h"
+#include "common/lanceurs.h"
+#include "common/plateforme.h"
 #include "common/sortiespage.h"
 #include "compagnons/cassybio/fabriqueenregistrements.h"
 #include "compagnons/cassybio/fenetrecassybio.h"
@@ -57,6 +60,18 @@ std::unique_ptr<QMainWindow> fenetre(const QString &nom, bool avec_donnees, cons
     auto f = std::make_unique<FenetreTerplux>();
     if (avec_donnees) f->montrer_ligne(10);
     return f;
+}
+
+// Answers a save dialog with a path typed by the pupil; notes the folder it opened in.
+FenetresModales::Etape enregistrer_sous(const QString &chemin, QString *dossier = nullptr)
+{
+    return [=](QWidget *m) {
+        auto *dlg = qobject_cast<QFileDialog *>(m);
+        QVERIFY(dlg);
+        if (dossier) *dossier = dlg->directory().absolutePath();
+        dlg->findChild<QLineEdit *>("fileNameEdit")->setText(chemin);
+        QMetaObject::invokeMethod(dlg, "accept");
+    };
 }
 
 QMenu *menu_fichier(QMainWindow &f) { return f.menuBar()->actions().first()->menu(); }
@@ -153,12 +168,7 @@ private Q_SLOTS:
         auto f = fenetre(nom, true, d.path());
         QVERIFY(f);
         const QString chemin = d.filePath("donnees.csv");
-        FenetresModales modales({[chemin](QWidget *m) {
-            auto *dlg = qobject_cast<QFileDialog *>(m);
-            QVERIFY(dlg);
-            dlg->findChild<QLineEdit *>("fileNameEdit")->setText(chemin);
-            QMetaObject::invokeMethod(dlg, "accept");
-        }});
+        FenetresModales modales({enregistrer_sous(chemin)});
         QAction *a = element(*f, "Exporterdonnees1");
         QVERIFY(a->isEnabled());
         a->trigger();
@@ -167,6 +177,32 @@ private Q_SLOTS:
         const QStringList l = QString::fromUtf8(o.mid(3)).split("\r\n");
         for (int i = 0; i < debut.size(); ++i) QVERIFY2(l.value(i).startsWith(debut[i]), qPrintable(l.value(i)));
         QVERIFY(rapports.isEmpty());
+    }
+
+    void rien_d_efface_dans_le_dossier_prive()
+    {
+        // The viewer runs in the acquisition folder: its dialogs propose the
+        // documents folder, and a file the pupil still saves there outlives
+        // the clean-up of Kalmeno's close.
+        QTemporaryDir d;
+        definir_dossier_csb(d.filePath("csb"));
+        ecrire_tout(dossier_csb() + "/cassybio.bat", "x");
+        ecrire_tout(pif_csb(), "x");
+        const QString avant = QDir::currentPath();
+        QDir::setCurrent(dossier_csb());
+        auto f = fenetre("cassybio", true, d.path());
+        const QString chemin = dossier_csb() + "/enregistrement.csv";
+        QString propose;
+        {
+            FenetresModales modales({enregistrer_sous(chemin, &propose)});
+            element(*f, "Exporterdonnees1")->trigger();
+        }
+        QDir::setCurrent(avant);
+        QCOMPARE(propose, dossiers_dialogues::documents());
+        nettoyer_csb();
+        QVERIFY(lire_tout(chemin).startsWith("\xEF\xBB\xBF" "essai;"));
+        QVERIFY(!QFile::exists(pif_csb()));
+        definir_dossier_csb("");
     }
 
     // The picture is the window's content, without the menu bar.

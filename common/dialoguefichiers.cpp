@@ -1,0 +1,17 @@
+#include "common/dialoguefichiers.h"
+#include "common/dossiersdialogues.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+QStringList executer_dialogue_fichiers(QFileDialog *d, const QString &nom, const QString &depart)
+{
+    using namespace dossiers_dialogues;
+    const Usage usage = d->acceptMode() == QFileDialog::AcceptSave ? Usage::Enregistrer : Usage::Ouvrir;
+    d->setDirectory(initial(depart.isEmpty() ? QDir::currentPath() : depart, usage));
+    if (!nom.isEmpty()) d->selectFile(nom);
+    if (d->exec() != QDialog::Accepted) return {};
+    const QStringList choisis = d->selectedFiles();
+    if (!choisis.isEmpty()) retenir(choisis.constFirst());
+    return choisis;
+}
