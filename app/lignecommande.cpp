@@ -1,9 +1,11 @@
 #include "app/lignecommande.h"
 #include "app/tform1.h"
 #include "common/erreures.h"
-#include "common/exportcsv.h"
+#include "common/classeur.h"
 #include "common/feuille.h"
 #include "common/fichiertexte.h"
+#include "common/plateforme.h"
+#include "fechner/classefechner.h"
 #include "fechner/csvfechner.h"
 #include "fechner/fichierfechner.h"
 #include "fechner/grillefechner.h"
@@ -41,6 +43,19 @@ void ecrire_erreur(const QString &message)
     std::fwrite(t.constData(), 1, std::size_t(t.size()), stderr);
 }
 
+// Writes a file given on the command line (whole or not at all): 0, or 2
+// with the reason on standard error.
+int ecrire_sortie(const QString &chemin, const QByteArray &octets)
+{
+    try {
+        if (!octets.isEmpty() && ecrire_fichier(chemin, octets)) return 0;
+        ecrire_erreur(ErreurES::creation(chemin).texte());
+    } catch (const ErreurES &e) {
+        ecrire_erreur(e.texte());
+    }
+    return 2;
+}
+
 } // namespace
 
 QString texte_aide()
@@ -54,9 +69,12 @@ QString texte_aide()
         "                                 fichier pour un tableur (champs séparés par « ; »,\n"
         "                                 virgule décimale, UTF-8), comme « Fichier >\n"
         "                                 Exporter les données… »\n"
+        "  --xlsx FICHIER.fch|FICHIER.nst CLASSEUR.xlsx\n"
+        "                                 écrit les mêmes données dans un classeur\n"
+        "                                 Excel/LibreOffice (une feuille par tableau)\n"
         "  --capture N IMAGE.png          démarre comme d'habitude dans son dossier,\n"
         "                                 montre la page N (0 à 5), enregistre l'image\n"
-        "                                 de la page et quitte\n"
+        "                                 de la page (.png, .jpg ou .bmp) et quitte\n"
         "  --analyse-fechner A.fch [B.fch …]\n"
         "                                 écrit, pour les essais de tous les fichiers\n"
         "                                 réunis, une ligne par masse portée\n"
@@ -67,6 +85,7 @@ QString texte_aide()
         "\n"
         "Pages : 0 Contrastes successifs, 1 Champs récepteurs, 2 Loi de Fechner,\n"
         "3 Période réfractaire, 4 Activité volont./réflexe, 5 Loi de Nernst.\n"
+        "Un fichier vide, tronqué ou d'un autre type est refusé, avec sa raison.\n"
         "En cas d'option ou de fichier incorrect, le code de sortie est 2.\n");
 }
 
@@ -88,6 +107,13 @@ OptionsLigne lire_options(const QStringList &arguments)
             if (reste < 1) return erreur(QStringLiteral("l'option --csv attend un fichier .fch ou .nst.") + voir_aide);
             if (!mode(OptionsLigne::Mode::Csv)) return erreur(QStringLiteral("une seule option à la fois.") + voir_aide);
             o.fichier = arguments[++i];
+        } else if (a == QLatin1String("--xlsx")) {
+            if (reste < 2)
+                return erreur(QStringLiteral("l'option --xlsx attend un fichier .fch ou .nst et un classeur .xlsx.") +
+                              voir_aide);
+            if (!mode(OptionsLigne::Mode::Xlsx)) return erreur(QStringLiteral("une seule option à la fois.") + voir_aide);
+            o.fichier = arguments[++i];
+            o.sortie = avec_extension(arguments[++i], {QStringLiteral("xlsx")}, QStringLiteral("xlsx"));
         } else if (a == QLatin1String("--capture")) {
             if (reste < 2)
                 return erreur(QStringLiteral("l'option --capture attend un numéro de page (0 à 5) et une image .png.") +
@@ -98,6 +124,13 @@ OptionsLigne lire_options(const QStringList &arguments)
             if (!ok || o.page < 0 || o.page > 5)
                 return erreur(QStringLiteral("numéro de page incorrect « %1 » : de 0 à 5.").arg(arguments[i]) + voir_aide);
             o.fichier = arguments[++i];
+            // The picture's format comes from its name: none given is PNG.
+            if (QFileInfo(o.fichier).suffix().isEmpty()) o.fichier += QStringLiteral(".png");
+            if (format_image(o.fichier).isEmpty())
+                return erreur(QStringLiteral("format d'image inconnu « %1 » : le nom doit finir par .png, .jpg, "
+                                             ".jpeg ou .bmp.")
+                                  .arg(o.fichier) +
+                              voir_aide);
         } else if (std::any_of(std::begin(options_qt_valeur), std::end(options_qt_valeur),
                                [&a](const char *q) { return a == QLatin1String(q); })) {
             ++i; // the toolkit's option and its value
@@ -119,39 +152,27 @@ OptionsLigne lire_options(int argc, char **argv)
     return lire_options(arguments);
 }
 
-std::optional<QByteArray> csv_de_fichier(const QString &chemin, QString &message)
+std::optional<Classeur> classeur_de_fichier(const QString &chemin, QString &message)
 {
     const QString extension = QFileInfo(chemin).suffix().toLower();
-    try {
-        if (extension == QLatin1String("fch")) {
-            GrilleFechner grille;
-            if (!lire_fch(chemin, grille)) {
-                message = ErreurES::ouverture(chemin).texte();
-                return std::nullopt;
-            }
-            return csv::octets(lignes_csv_fechner(grille));
-        }
-        if (extension == QLatin1String("nst")) {
-            QByteArray octets;
-            if (!lire_fichier(chemin, octets)) {
-                message = ErreurES::ouverture(chemin).texte();
-                return std::nullopt;
-            }
-            Programme programme;
-            if (!lire_nst(octets, programme)) {
-                message = QStringLiteral("le fichier %1 n'est pas un programme de Nernst : sa première ligne "
-                                         "n'est pas un nombre entier.")
-                              .arg(chemin);
-                return std::nullopt;
-            }
-            return csv::octets(lignes_csv_nernst(programme));
-        }
-    } catch (const ErreurES &e) {
-        message = e.texte();
+    QString raison;
+    if (extension == QLatin1String("fch")) {
+        GrilleFechner grille;
+        raison = lire_grille_verifiee(chemin, grille);
+        if (raison.isEmpty()) return Classeur{{QStringLiteral("Essais"), lignes_csv_fechner(grille)}};
+    } else if (extension == QLatin1String("nst")) {
+        // A programme is a few kilobytes: 1 + 7 × 83 short lines.
+        QByteArray octets;
+        raison = lire_fichier_verifie(chemin, 1 << 20, QStringLiteral("ce n'est pas un programme de Nernst"), octets);
+        if (raison.isEmpty()) raison = raison_refus_nst(octets);
+        Programme programme;
+        if (raison.isEmpty() && lire_nst(octets, programme)) return classeur_nernst(programme);
+    } else {
+        message = QStringLiteral("le fichier %1 n'est ni une grille de Fechner (.fch) ni un programme de Nernst (.nst).")
+                      .arg(chemin);
         return std::nullopt;
     }
-    message = QStringLiteral("le fichier %1 n'est ni une grille de Fechner (.fch) ni un programme de Nernst (.nst).")
-                  .arg(chemin);
+    message = QStringLiteral("le fichier %1 est refusé : %2.").arg(chemin, raison);
     return std::nullopt;
 }
 
@@ -166,14 +187,17 @@ std::optional<int> sans_fenetre(const OptionsLigne &o)
     case OptionsLigne::Mode::Erreur:
         ecrire_erreur(o.message);
         return 2;
-    case OptionsLigne::Mode::Csv: {
+    case OptionsLigne::Mode::Csv:
+    case OptionsLigne::Mode::Xlsx: {
         QString message;
-        const std::optional<QByteArray> octets = csv_de_fichier(o.fichier, message);
-        if (!octets) {
+        const std::optional<Classeur> classeur = classeur_de_fichier(o.fichier, message);
+        if (!classeur) {
             ecrire_erreur(message);
             return 2;
         }
-        std::fwrite(octets->constData(), 1, std::size_t(octets->size()), stdout);
+        if (o.mode == OptionsLigne::Mode::Xlsx) return ecrire_sortie(o.sortie, classeur::octets_xlsx(*classeur));
+        const QByteArray octets = classeur::octets_csv(*classeur);
+        std::fwrite(octets.constData(), 1, std::size_t(octets.size()), stdout);
         return std::fflush(stdout) == 0 ? 0 : 2;
     }
     default:
@@ -197,12 +221,5 @@ int capturer(TForm1 &f, const OptionsLigne &o)
     f.montrer_page(o.page);
     f.Notebook1Click();
     QCoreApplication::processEvents();
-    const QByteArray png = octets_png(f.image_page(o.page));
-    try {
-        if (ecrire_fichier(o.fichier, png)) return 0;
-        ecrire_erreur(ErreurES::creation(o.fichier).texte());
-    } catch (const ErreurES &e) {
-        ecrire_erreur(e.texte());
-    }
-    return 2;
+    return ecrire_sortie(o.fichier, octets_image(f.image_page(o.page), format_image(o.fichier)));
 }

@@ -5,18 +5,22 @@
 
 #include <optional>
 
+#include "common/classeur.h"
+
 class TForm1;
 
 // The program's command-line options, for teachers and scripts:
 //   --csv FICHIER.fch|FICHIER.nst  the data file's spreadsheet lines on standard output;
+//   --xlsx FICHIER OUT.xlsx        the same tables as a workbook;
 //   --capture N IMAGE.png          the picture of page N after the start-up, then quit;
 //   --analyse-fechner A.fch …      (read before these, see fechner/analysefechnercli.h);
 //   -h, --help                     the options, in French.
 // The toolkit's own options (-platform offscreen, -style …) are left to it.
 struct OptionsLigne {
-    enum class Mode { Fenetre, Aide, Csv, Capture, Erreur };
+    enum class Mode { Fenetre, Aide, Csv, Xlsx, Capture, Erreur };
     Mode mode = Mode::Fenetre;
-    QString fichier;  // --csv: the data file; --capture: the picture to write
+    QString fichier;  // --csv, --xlsx: the data file; --capture: the picture to write
+    QString sortie;   // --xlsx: the workbook to write
     int page = 0;     // --capture
     QString message;  // Erreur: what is wrong, in French
 };
@@ -26,10 +30,11 @@ OptionsLigne lire_options(const QStringList &arguments);
 OptionsLigne lire_options(int argc, char **argv);
 QString texte_aide();
 
-// The spreadsheet bytes of a .fch or .nst file, as "Exporter les données…"
-// writes them on its page; nothing, with `erreur` set in French, when the file
-// is of neither kind or cannot be read.
-std::optional<QByteArray> csv_de_fichier(const QString &chemin, QString &erreur);
+// The tables of a .fch or .nst file, as "Exporter les données…" writes them
+// on its page; nothing, with `erreur` set in French (the file and why), when
+// the file is of neither kind, cannot be read, or is not whole: it is
+// checked as the class analysis checks a group's file.
+std::optional<Classeur> classeur_de_fichier(const QString &chemin, QString &erreur);
 
 // What runs before any window: help, the data file, a wrong option. Returns the
 // exit status (0, or 2 with a French message on standard error), or nothing

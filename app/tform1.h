@@ -5,7 +5,7 @@
 #include <QStringList>
 
 #include "common/couleur.h"
-#include "common/exportcsv.h"
+#include "common/classeur.h"
 #include "common/hote.h"
 #include "common/sortiespage.h"
 
@@ -82,6 +82,8 @@ public:
     // and the commands that take it out of the program: "Fichier" > "Copier
     // l'image de la page" … "Exporter les données…".
     QImage image_page(int index);
+    // The page's tables of numbers, or nothing when it has none to give.
+    std::function<Classeur()> donnees_page(int index);
     SortiesPage *sorties = nullptr;
 
     TForm_coul *Form_coul;
@@ -97,10 +99,8 @@ protected:
 private:
     void creer_menus();
     void creer_menus_sorties(QMenu *fichier, QAction *quitter);
-    // The page showing, for the export commands; its data lines, or nothing
-    // when the page has no numbers to give.
+    // The page showing, for the export commands.
     SortiesPage::Source source_sorties();
-    std::function<QList<csv::Ligne>()> donnees_page(int index);
     void creer_menu_affichage(QMenu *options);
     // Before a restart: offers to save the Fechner grid and the Nernst
     // programme; false when the pupil cancels.

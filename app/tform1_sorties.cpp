@@ -39,7 +39,7 @@ QImage TForm1::image_page(int index)
     return onglet->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-std::function<QList<csv::Ligne>()> TForm1::donnees_page(int index)
+std::function<Classeur()> TForm1::donnees_page(int index)
 {
     // Nothing when the page has no numbers to give: the item is then disabled.
     switch (index) {
@@ -52,21 +52,21 @@ std::function<QList<csv::Ligne>()> TForm1::donnees_page(int index)
                 const Couleur m = page_contrastes->cor[k]->couleur();
                 if (m == LIME || m == ROUGE) marques[k] = m == LIME;
             }
-            return lignes_csv_questionnaire(reponses, marques);
+            return Classeur{{QStringLiteral("Questionnaire"), lignes_csv_questionnaire(reponses, marques)}};
         };
     case 2:
         if (!page_construite(2) || !a_des_essais(page_fechner()->donnees())) return {};
-        return [this] { return lignes_csv_fechner(page_fechner()->donnees()); };
+        return [this] { return Classeur{{QStringLiteral("Essais"), lignes_csv_fechner(page_fechner()->donnees())}}; };
     case 3:
         if (!page_construite(3) || !page_nerf()->reglages_trace) return {};
-        return [this] { return lignes_csv_nerf(page_nerf()->modele, *page_nerf()->reglages_trace); };
+        return [this] { return classeur_nerf(page_nerf()->modele, *page_nerf()->reglages_trace); };
     case 5: {
         if (!page_construite(5)) return {};
         const EtatNernst &e = page_nernst()->etat;
-        if (e.programme.nb_etapes == 0 && e.em_enregistre.empty()) return {};
+        if (e.programme.nb_etapes == 0 && e.enregistre.empty()) return {};
         return [this] {
             const EtatNernst &e = page_nernst()->etat;
-            return lignes_csv_nernst(e.programme, e.em_enregistre);
+            return classeur_nernst(e.programme, e.enregistre);
         };
     }
     default:

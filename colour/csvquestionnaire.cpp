@@ -15,10 +15,10 @@ QList<csv::Ligne> lignes_csv_questionnaire(const std::array<Couleur, NB_LIGNES> 
                                            const std::array<std::optional<bool>, NB_LIGNES> &marques)
 {
     QList<csv::Ligne> lignes{{QStringLiteral("couleur réelle"), QStringLiteral("couleur vue"),
-                              QStringLiteral("juste/faux")}};
+                              QStringLiteral("réponse juste")}};
     for (int k = 0; k < NB_LIGNES; ++k) {
         const QString vue = reponses[k] == SANS_REPONSE ? QString() : nom_et_code_couleur(reponses[k]);
-        const QString note = !marques[k] ? QString() : *marques[k] ? QStringLiteral("juste") : QStringLiteral("faux");
+        const QString note = !marques[k] ? QString() : *marques[k] ? QStringLiteral("oui") : QStringLiteral("non");
         lignes.append({nom_et_code_couleur(cle_questionnaire()[k].reelle), vue, note});
     }
     return lignes;

@@ -32,6 +32,29 @@ QByteArray octets_png(const QImage &image)
     return octets;
 }
 
+const QStringList EXTENSIONS_IMAGE{QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
+                                  QStringLiteral("bmp")};
+
+QByteArray format_image(const QString &chemin)
+{
+    const qsizetype point = chemin.lastIndexOf(QLatin1Char('.'));
+    const QString extension = point < 0 || chemin.indexOf(QLatin1Char('/'), point) >= 0 ? QString()
+                                                                                         : chemin.mid(point + 1).toLower();
+    if (!EXTENSIONS_IMAGE.contains(extension)) return {};
+    return extension == QLatin1String("jpeg") ? QByteArray("JPG") : extension.toLatin1().toUpper();
+}
+
+QByteArray octets_image(const QImage &image, const QByteArray &format)
+{
+    if (format.isEmpty() || format == "PNG") return octets_png(image);
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    // A photograph's format, kept as sharp as it allows: thin lines and text.
+    image.save(&tampon, format.constData(), format == "JPG" ? 95 : -1);
+    return octets;
+}
+
 QRect place_image(const QSize &image, const QRect &libre)
 {
     if (image.isEmpty() || libre.isEmpty()) return {};

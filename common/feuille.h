@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -28,6 +29,12 @@ QString ligne_eleves(const QString &eleves);
 QImage agrandie(const QImage &image, int facteur);
 // PNG bytes of the picture.
 QByteArray octets_png(const QImage &image);
+// The picture formats a file name may ask for, by extension: png, jpg, jpeg, bmp.
+extern const QStringList EXTENSIONS_IMAGE;
+// The format the name's extension asks for ("PNG", "JPG", "BMP"), empty for another one.
+QByteArray format_image(const QString &chemin);
+// The bytes of the picture in that format (PNG when empty).
+QByteArray octets_image(const QImage &image, const QByteArray &format);
 
 // Where the picture goes in the free part of the sheet: as large as fits,
 // keeping its proportions, centred across.

@@ -255,3 +255,24 @@ bool ecrire_fichier(const QString &chemin, const QByteArray &octets)
     if (!f.commit()) throw ErreurES::depuis_errno(errno ? errno : EIO);
     return true;
 }
+
+bool texte_seul(const QByteArray &octets)
+{
+    for (char o : octets) {
+        const unsigned char b = static_cast<unsigned char>(o);
+        if (b < 0x20 && b != '\r' && b != '\n' && b != '\t' && b != 26) return false;
+    }
+    return true;
+}
+
+QString lire_fichier_verifie(const QString &chemin, qint64 taille_max, const QString &trop_grand, QByteArray &octets)
+{
+    if (!est_fichier_ordinaire(chemin)) return QStringLiteral("fichier introuvable ou illisible");
+    if (QFileInfo(chemin).size() > taille_max) return trop_grand;
+    try {
+        if (!lire_fichier(chemin, octets)) return QStringLiteral("fichier introuvable ou illisible");
+    } catch (const ErreurES &e) {
+        return e.texte();
+    }
+    return {};
+}

@@ -13,6 +13,15 @@
 // marks a file that is not of its kind (a wrong file chosen by mistake).
 constexpr qsizetype LONGUEUR_MAX_LIGNE = 32768;
 
+// Reads a whole file of at most `taille_max` bytes for a check that names
+// what is wrong: the reason it cannot be had ("fichier introuvable ou
+// illisible", `trop_grand` for a larger one, an I/O error's text), or "".
+QString lire_fichier_verifie(const QString &chemin, qint64 taille_max, const QString &trop_grand, QByteArray &octets);
+
+// Whether `octets` can be a text file: no NUL or other control byte but CR,
+// LF, tab and the end-of-file mark 26.
+bool texte_seul(const QByteArray &octets);
+
 // Thrown by LecteurLignes on a line longer than LONGUEUR_MAX_LIGNE; each
 // format turns it into its own rule for a damaged file.
 struct LigneTropLongue : std::runtime_error {

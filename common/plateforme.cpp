@@ -25,6 +25,14 @@ void changer_rep(const QString &chemin)
     if (::chdir(c.constData()) != 0) throw ErreurES::depuis_errno(errno, true);
 }
 
+QString avec_extension(const QString &chemin, const QStringList &connues, const QString &defaut)
+{
+    const QString extension = QFileInfo(chemin).suffix();
+    for (const QString &c : connues)
+        if (extension.compare(c, Qt::CaseInsensitive) == 0) return chemin;
+    return chemin + QLatin1Char('.') + defaut;
+}
+
 QString joindre(const QString &base, const QString &nom) { return base + QDir::separator() + nom; }
 
 QString chemin_insensible(const QString &chemin)

@@ -10,6 +10,10 @@ QString rep_courant();
 // Changes the working directory; throws ErreurES on failure.
 void changer_rep(const QString &chemin);
 
+// `chemin` as it is when its extension is one of `connues` (in any case),
+// else with "." + `defaut` added: "donnees.v2" → "donnees.v2.csv".
+QString avec_extension(const QString &chemin, const QStringList &connues, const QString &defaut);
+
 // `base` + separator + `nom`, as the program writes rep_depart + "\name".
 QString joindre(const QString &base, const QString &nom);
 

@@ -3,6 +3,7 @@
 #include "common/erreures.h"
 #include "common/feuille.h"
 #include "common/fichiertexte.h"
+#include "common/plateforme.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,6 +14,8 @@
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QFileInfo>
+#include <QMessageBox>
 
 SortiesPage::SortiesPage(QWidget *fenetre, std::function<Source()> source, Libelles libelles)
     : QObject(fenetre), fenetre_(fenetre), source_(std::move(source))
@@ -69,7 +72,8 @@ QFileDialog *SortiesPage::dialogue(const char *nom)
          {QStringLiteral("Image PNG (*.png)"), QStringLiteral("Image PNG en double taille, pour l'impression (*.png)")}},
         {"SaveDialogPdf", "Exporter en PDF", "pdf", {QStringLiteral("Document PDF (*.pdf)")}},
         {"SaveDialogDonnees", "Exporter les données", "csv",
-         {QStringLiteral("Données pour tableur, séparateur point-virgule (*.csv)")}},
+         {QStringLiteral("Données pour tableur, séparateur point-virgule (*.csv)"),
+          QStringLiteral("Classeur Excel/LibreOffice (*.xlsx)")}},
     };
     for (const auto &t : table) {
         if (qstrcmp(t.nom, nom) != 0) continue;
@@ -80,17 +84,33 @@ QFileDialog *SortiesPage::dialogue(const char *nom)
         d->setFileMode(QFileDialog::AnyFile);
         d->setDefaultSuffix(QLatin1String(t.extension));
         d->setNameFilters(t.filtres);
+        // A name typed without extension takes the chosen kind's.
+        connect(d, &QFileDialog::filterSelected, d, [d](const QString &filtre) {
+            const qsizetype point = filtre.lastIndexOf(QLatin1String("*."));
+            if (point >= 0) d->setDefaultSuffix(filtre.mid(point + 2).chopped(1));
+        });
         return d;
     }
     return nullptr;
 }
 
-QString SortiesPage::choisir(const char *nom, const QString &nom_fichier)
+QString SortiesPage::choisir(const char *nom, const QString &nom_fichier, const QStringList &extensions)
 {
     QFileDialog *d = dialogue(nom);
     d->selectNameFilter(d->nameFilters().constFirst());
+    d->setDefaultSuffix(extensions.constFirst());
     const QStringList choisis = executer_dialogue_fichiers(d, nom_fichier + QLatin1Char('.') + d->defaultSuffix());
-    return choisis.isEmpty() ? QString() : choisis.constFirst();
+    if (choisis.isEmpty()) return {};
+    // A name whose extension asks for no format this item writes gets the
+    // kind's own; the dialog asked about the name as typed, so a file under
+    // the name completed is replaced only if the pupil says so.
+    const QString chemin = avec_extension(choisis.constFirst(), extensions, d->defaultSuffix());
+    if (chemin != choisis.constFirst() && QFileInfo::exists(chemin)
+        && QMessageBox::question(fenetre_, d->windowTitle(),
+                                 QStringLiteral("%1 existe déjà.\nVoulez-vous le remplacer ?").arg(QFileInfo(chemin).fileName()))
+               != QMessageBox::Yes)
+        return {};
+    return chemin;
 }
 
 bool SortiesPage::ecrire(const QString &chemin, const QByteArray &octets)
@@ -107,11 +127,11 @@ bool SortiesPage::ecrire(const QString &chemin, const QByteArray &octets)
 bool SortiesPage::enregistrer_image()
 {
     const Source s = source_();
-    const QString chemin = choisir("SaveDialogImage", s.nom_fichier);
+    const QString chemin = choisir("SaveDialogImage", s.nom_fichier, EXTENSIONS_IMAGE);
     if (chemin.isEmpty()) return false;
     QFileDialog *d = dialogue("SaveDialogImage");
     const int facteur = d->selectedNameFilter() == d->nameFilters().constLast() ? 2 : 1;
-    return ecrire(chemin, octets_png(agrandie(s.image(), facteur)));
+    return ecrire(chemin, octets_image(agrandie(s.image(), facteur), format_image(chemin)));
 }
 
 void SortiesPage::fixer_eleves(const QString &noms)
@@ -153,7 +173,7 @@ bool SortiesPage::exporter_pdf()
 {
     const Source s = source_();
     if (!demander_eleves()) return false;
-    const QString chemin = choisir("SaveDialogPdf", s.nom_fichier);
+    const QString chemin = choisir("SaveDialogPdf", s.nom_fichier, {QStringLiteral("pdf")});
     if (chemin.isEmpty()) return false;
     return ecrire(chemin, octets_pdf(s.image(), {s.titre, QDate::currentDate(), eleves_}));
 }
@@ -162,7 +182,14 @@ bool SortiesPage::exporter_donnees()
 {
     const Source s = source_();
     if (!s.donnees) return false;
-    const QString chemin = choisir("SaveDialogDonnees", s.nom_fichier);
+    const QString chemin = choisir("SaveDialogDonnees", s.nom_fichier, {QStringLiteral("csv"), QStringLiteral("xlsx")});
     if (chemin.isEmpty()) return false;
-    return ecrire(chemin, csv::octets(s.donnees()));
+    if (QFileInfo(chemin).suffix().compare(QLatin1String("xlsx"), Qt::CaseInsensitive) != 0)
+        return ecrire(chemin, classeur::octets_csv(s.donnees()));
+    const QByteArray xlsx = classeur::octets_xlsx(s.donnees());
+    if (xlsx.isEmpty()) {
+        signaler(ErreurES::creation(chemin));
+        return false;
+    }
+    return ecrire(chemin, xlsx);
 }

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "common/exportcsv.h"
+#include "common/classeur.h"
 
 class QAction;
 class QFileDialog;
@@ -28,8 +28,8 @@ public:
         std::function<QImage()> image; // the picture as it shows now
         QString titre;             // heading of the sheet
         QString nom_fichier;       // suggested file name, without extension
-        // The spreadsheet lines; an empty function when there is nothing to export.
-        std::function<QList<csv::Ligne>()> donnees;
+        // The tables of numbers; an empty function when there is nothing to export.
+        std::function<Classeur()> donnees;
     };
     enum class Libelles { Page, Fenetre };
 
@@ -65,7 +65,9 @@ public:
 
 private:
     QFileDialog *dialogue(const char *nom);
-    QString choisir(const char *nom, const QString &nom_fichier);
+    // The path chosen in dialog `nom`, completed with the first of `extensions`
+    // (or the filter's) unless it ends with one of them.
+    QString choisir(const char *nom, const QString &nom_fichier, const QStringList &extensions);
     bool ecrire(const QString &chemin, const QByteArray &octets);
 
     QWidget *fenetre_;

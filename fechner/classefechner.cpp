@@ -23,15 +23,16 @@ QString raison_contenu(const QByteArray &octets, const GrilleFechner &grille)
 {
     if (octets.isEmpty()) return QStringLiteral("fichier vide");
     // Text lines only: a NUL or other control byte means a damaged or foreign file.
-    for (char o : octets) {
-        const unsigned char b = static_cast<unsigned char>(o);
-        if (b < 0x20 && b != '\r' && b != '\n' && b != '\t' && b != 26) return QStringLiteral("fichier endommagé");
-    }
+    if (!texte_seul(octets)) return QStringLiteral("fichier endommagé");
     LecteurLignes lecteur(octets);
     int lignes = 0;
-    while (!lecteur.fin() && lignes < LIGNES_FICHIER) {
-        lecteur.ligne();
-        ++lignes;
+    try {
+        while (!lecteur.fin() && lignes < LIGNES_FICHIER) {
+            lecteur.ligne();
+            ++lignes;
+        }
+    } catch (const LigneTropLongue &) {
+        return QStringLiteral("ligne trop longue : ce n'est pas un fichier Fechner");
     }
     if (lignes < LIGNES_FICHIER)
         return QStringLiteral("fichier incomplet (%1 lignes sur %2)").arg(lignes).arg(LIGNES_FICHIER);
@@ -43,39 +44,26 @@ QString raison_contenu(const QByteArray &octets, const GrilleFechner &grille)
 
 } // namespace
 
-GroupeFechner lire_groupe(const QString &chemin)
+QString lire_grille_verifiee(const QString &chemin, GrilleFechner &grille)
 {
-    GroupeFechner g;
-    g.chemin = chemin;
-    g.nom = QFileInfo(chemin).fileName();
-    if (!est_fichier_ordinaire(chemin)) {
-        g.raison = QStringLiteral("fichier introuvable ou illisible");
-        return g;
-    }
-    if (QFileInfo(chemin).size() > TAILLE_MAX) {
-        g.raison = QStringLiteral("ce n'est pas une grille de Fechner");
-        return g;
-    }
     QByteArray octets;
-    try {
-        if (!lire_fichier(chemin, octets)) {
-            g.raison = QStringLiteral("fichier introuvable ou illisible");
-            return g;
-        }
-    } catch (const ErreurES &e) {
-        g.raison = e.texte();
-        return g;
-    }
-    return groupe_depuis_octets(chemin, octets);
+    const QString raison =
+        lire_fichier_verifie(chemin, TAILLE_MAX, QStringLiteral("ce n'est pas une grille de Fechner"), octets);
+    if (!raison.isEmpty()) return raison;
+    lire_octets_fch(octets, grille);
+    return raison_contenu(octets, grille);
 }
 
-GroupeFechner groupe_depuis_octets(const QString &chemin, const QByteArray &octets)
+namespace {
+
+// The group once its grid is read and checked: analysed, kept when it has trials.
+GroupeFechner groupe(const QString &chemin, const GrilleFechner &grille, const QString &raison)
 {
     GroupeFechner g;
     g.chemin = chemin;
     g.nom = QFileInfo(chemin).fileName();
-    lire_octets_fch(octets, g.grille);
-    g.raison = raison_contenu(octets, g.grille);
+    g.grille = grille;
+    g.raison = raison;
     if (!g.raison.isEmpty()) return g;
     g.analyse = analyser(g.grille);
     if (g.analyse.essais == 0) {
@@ -84,6 +72,22 @@ GroupeFechner groupe_depuis_octets(const QString &chemin, const QByteArray &octe
     }
     g.retenu = true;
     return g;
+}
+
+} // namespace
+
+GroupeFechner lire_groupe(const QString &chemin)
+{
+    GrilleFechner grille;
+    const QString raison = lire_grille_verifiee(chemin, grille);
+    return groupe(chemin, grille, raison);
+}
+
+GroupeFechner groupe_depuis_octets(const QString &chemin, const QByteArray &octets)
+{
+    GrilleFechner grille;
+    lire_octets_fch(octets, grille);
+    return groupe(chemin, grille, raison_contenu(octets, grille));
 }
 
 int ClasseFechner::retenus() const

@@ -18,9 +18,14 @@ struct GroupeFechner {
     AnalyseFechner analyse;
 };
 
-// Reads and checks one group's file. A file is left out when it cannot be
-// read, is empty, holds bytes no grid holds, has fewer than the 612 lines of
-// a grid, has no carried-mass heading, or has no trial.
+// Reads a grid's file and checks it: the reason it is refused (it cannot be
+// read, is empty, holds bytes no grid holds, has a line longer than the
+// bound, has fewer than the 612 lines of a grid, has no carried-mass
+// heading), or "" with `grille` read.
+QString lire_grille_verifiee(const QString &chemin, GrilleFechner &grille);
+
+// Reads and checks one group's file, as above; a file without trial is left
+// out too.
 GroupeFechner lire_groupe(const QString &chemin);
 // The same checks and analysis on the bytes of a file already read.
 GroupeFechner groupe_depuis_octets(const QString &chemin, const QByteArray &octets);

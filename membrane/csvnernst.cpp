@@ -1,5 +1,5 @@
 #include "membrane/csvnernst.h"
-#include "membrane/programme.h"
+#include "membrane/etatnernst.h"
 
 namespace {
 
@@ -18,16 +18,26 @@ csv::Ligne ligne(int k, const EtapeProg &e, double em)
 
 } // namespace
 
-QList<csv::Ligne> lignes_csv_nernst(const Programme &p, std::span<const double> em_enregistre)
+Classeur classeur_nernst(const Programme &p, std::span<const PasEnregistre> enregistre)
 {
-    QList<csv::Ligne> lignes{entete()};
-    for (int k = 1; k <= p.nb_etapes; ++k) lignes.append(ligne(k, p.etape(k), p.em_etape(k)));
-    if (!em_enregistre.empty()) {
-        lignes.append(csv::Ligne{});
-        lignes.append({QStringLiteral("Enregistrement")});
-        lignes.append(entete());
-        for (std::size_t i = 0; i < em_enregistre.size() && Programme::valide(int(i) + 1); ++i)
-            lignes.append(ligne(int(i) + 1, p.etape(int(i) + 1), em_enregistre[i]));
+    Classeur c;
+    if (p.nb_etapes > 0) {
+        QList<csv::Ligne> lignes{entete()};
+        for (int k = 1; k < p.nb_etapes; ++k) lignes.append(ligne(k, p.etape(k), p.em_etape(k)));
+        lignes.append(ligne(p.nb_etapes, p.etape(p.nb_etapes), EtatNernst::em_derniere_etape(p)));
+        c.append({QStringLiteral("Programme"), lignes});
     }
-    return lignes;
+    if (!enregistre.empty()) {
+        QList<csv::Ligne> lignes{entete()};
+        for (std::size_t i = 0; i < enregistre.size() && Programme::valide(int(i) + 1); ++i)
+            lignes.append(ligne(int(i) + 1, enregistre[i].reglages, enregistre[i].em));
+        c.append({QStringLiteral("Enregistrement"), lignes, 1, true});
+    }
+    if (c.isEmpty()) c.append({QStringLiteral("Programme"), {entete()}});
+    return c;
+}
+
+QList<csv::Ligne> lignes_csv_nernst(const Programme &p, std::span<const PasEnregistre> enregistre)
+{
+    return classeur::lignes_csv(classeur_nernst(p, enregistre));
 }

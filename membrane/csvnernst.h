@@ -1,13 +1,15 @@
 #pragma once
 #include <span>
 
-#include "common/exportcsv.h"
+#include "common/classeur.h"
+#include "membrane/programme.h"
 
-class Programme;
-
-// The curve programme as spreadsheet lines: a header row, then one row per
-// step 1..nb_etapes with its six settings and the Em reached. When a live
-// recording left steps (`em_enregistre` holds the Em plotted for each), an
-// empty line, a line "Enregistrement" and the recorded steps follow under the
-// same header.
-QList<csv::Ligne> lignes_csv_nernst(const Programme &p, std::span<const double> em_enregistre = {});
+// The curve programme and the last live recording as tables. "Programme":
+// one row per step 1..nb_etapes with its six settings and the Em reached, the
+// last step's Em being the one the replay computes (the trial stops before
+// it); left out when the programme has no step. "Enregistrement", when a live
+// recording left steps: each with the settings in force when it was recorded
+// and the Em plotted then. Both under the same header row.
+Classeur classeur_nernst(const Programme &p, std::span<const PasEnregistre> enregistre = {});
+// The same tables as the lines of one CSV file.
+QList<csv::Ligne> lignes_csv_nernst(const Programme &p, std::span<const PasEnregistre> enregistre = {});

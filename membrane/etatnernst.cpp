@@ -69,8 +69,8 @@ bool EtatNernst::pas_enregistrement()
 void EtatNernst::noter_enregistrement()
 {
     if (!Programme::valide(etape)) return;
-    em_enregistre.resize(std::size_t(etape), 0.0);
-    em_enregistre[std::size_t(etape) - 1] = membrane.em;
+    enregistre.resize(std::size_t(etape));
+    enregistre[std::size_t(etape) - 1] = {programme.etape(etape), membrane.em};
 }
 
 bool EtatNernst::ajouter_etape()
@@ -122,15 +122,41 @@ bool EtatNernst::etape_suivante_essai()
 
 void EtatNernst::appliquer_etape_essai() { appliquer_etape(etape); }
 
+namespace {
+
+void regler(ModeleMembrane &m, const EtapeProg &etape)
+{
+    const EtapeProg e = Programme::borne(etape);
+    m.gk = e.gk;
+    m.gna = e.gna;
+    m.c_ki = e.ki;
+    m.c_ke = e.ke;
+    m.c_nai = e.nai;
+    m.c_nae = e.nae;
+    m.calcul_pot_eq();
+}
+
+} // namespace
+
 void EtatNernst::appliquer_etape(int k)
 {
-    if (!Programme::valide(k)) return;
-    const EtapeProg e = Programme::borne(programme.etape(k));
-    membrane.gk = e.gk;
-    membrane.gna = e.gna;
-    membrane.c_ki = e.ki;
-    membrane.c_ke = e.ke;
-    membrane.c_nai = e.nai;
-    membrane.c_nae = e.nae;
-    membrane.calcul_pot_eq();
+    if (Programme::valide(k)) regler(membrane, programme.etape(k));
+}
+
+double EtatNernst::em_derniere_etape(const Programme &p)
+{
+    const int n = p.nb_etapes;
+    if (!Programme::valide(n)) return 0.0;
+    ModeleMembrane m;
+    if (n == 1) {
+        regler(m, p.etape(1));
+        m.calcul_em();
+        return m.em_cible;
+    }
+    regler(m, p.etape(n - 1));
+    m.em = p.em_etape(n - 1);
+    for (int i = 0; i < RELAXATIONS_PAR_PAS; ++i) m.calcul_em();
+    regler(m, p.etape(n));
+    m.calcul_em();
+    return m.em;
 }

@@ -32,10 +32,10 @@ public:
     bool enregistrement = false;   // a live recording runs
     bool chargement = false;       // the page is loading a step into its bars
 
-    // The Em plotted at each step of the last live recording since "EFFACER",
-    // for the data export; the steps' settings are those of the programme.
-    std::vector<double> em_enregistre;
-    // Notes the Em just plotted for the recorded step `etape`.
+    // Each step of the last live recording since "EFFACER", for the data
+    // export: the settings as recorded and the Em plotted.
+    std::vector<PasEnregistre> enregistre;
+    // Notes the step just recorded, `etape`, with the Em just plotted.
     void noter_enregistrement();
 
     // Whether the bars write into the current step: while the programme is
@@ -80,4 +80,12 @@ public:
     void appliquer_etape_essai();
     // The same for step k.
     void appliquer_etape(int k);
+
+    // Relaxation steps of Em between two replay ticks at the design's pace:
+    // Timer_k and Timer_na at 5 ms during Timer_reaff's 100 ms.
+    static constexpr int RELAXATIONS_PAR_PAS = 2 * 100 / 5;
+    // The Em a trial reaches at the programme's last step, which the replay
+    // stops before: one more replay tick after the Em of the step before it
+    // (the settled Em of a one-step programme).
+    static double em_derniere_etape(const Programme &p);
 };

@@ -69,3 +69,25 @@ bool lire_nst(const QByteArray &octets, Programme &p)
     LecteurLignes l(octets);
     return lire_nst(l, p);
 }
+
+QString raison_refus_nst(const QByteArray &octets)
+{
+    if (octets.isEmpty()) return QStringLiteral("fichier vide");
+    if (!texte_seul(octets)) return QStringLiteral("fichier endommagé");
+    LecteurLignes l(octets);
+    try {
+        const LectureEntier compte = lire_entier(vue(l.ligne()));
+        if (!compte.ok || compte.valeur < 0 || compte.valeur > Programme::TAILLE)
+            return QStringLiteral("ce n'est pas un programme de Nernst");
+        const int attendues = 1 + 7 * compte.valeur;
+        for (int ligne = 2; ligne <= attendues; ++ligne) {
+            if (l.fin()) return QStringLiteral("fichier incomplet (%1 lignes sur %2)").arg(ligne - 1).arg(attendues);
+            const QByteArray t = l.ligne();
+            const bool ok = ligne <= 1 + 6 * compte.valeur ? lire_entier(vue(t)).ok : lire_reel(vue(t)).ok;
+            if (!ok) return QStringLiteral("fichier endommagé (ligne %1 : « %2 »)").arg(ligne).arg(QString::fromLatin1(t.left(40)));
+        }
+    } catch (const LigneTropLongue &) {
+        return QStringLiteral("ligne trop longue : ce n'est pas un programme de Nernst");
+    }
+    return {};
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QString>
 
 class LecteurLignes;
 class Programme;
@@ -19,3 +20,9 @@ QByteArray ecrire_nst(const Programme &p);
 // a leading UTF-8 mark is skipped.
 bool lire_nst(LecteurLignes &lignes, Programme &p);
 bool lire_nst(const QByteArray &octets, Programme &p);
+
+// Why text is refused as a programme where nothing may be guessed (the
+// command line), or "" when it is a whole one: empty, bytes no text holds, a
+// line longer than the bound, a first line that is no step count of 0..83,
+// fewer lines than the count asks for, a value that is not a number.
+QString raison_refus_nst(const QByteArray &octets);

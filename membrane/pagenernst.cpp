@@ -436,7 +436,7 @@ void PageNernst::BitBtn15Click()
     effacer_courbe();
     etat.programme.nb_etapes = 0;
     etat.etape = 0;
-    etat.em_enregistre.clear();
+    etat.enregistre.clear();
     etat.courbe.x_point = 0;
     etat.courbe.x_point_prec = 0;
     BitBtn12->setEnabled(true);

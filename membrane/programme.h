@@ -14,6 +14,13 @@ struct EtapeProg {
     friend bool operator==(const EtapeProg &, const EtapeProg &) = default;
 };
 
+// A step of a live recording: the page's settings when it was recorded and
+// the Em plotted then.
+struct PasEnregistre {
+    EtapeProg reglages;
+    double em = 0.0;
+};
+
 // The step table of the curve programme, numbered 1 to 83, with the Em reached
 // at each step. Every access is held to 1..83: the table has no other steps.
 class Programme {

@@ -34,7 +34,9 @@ FenetreCassybio::FenetreCassybio(QWidget *parent) : QMainWindow(parent)
             SortiesPage::Source s{[centre] { return centre->grab().toImage().convertToFormat(QImage::Format_RGB32); },
                                   windowTitle(), QStringLiteral("enregistrement"), {}};
             if (!vue->enregistrement().essais.empty())
-                s.donnees = [this] { return lignes_csv_enregistrement(vue->enregistrement()); };
+                s.donnees = [this] {
+                    return Classeur{{QStringLiteral("Enregistrement"), lignes_csv_enregistrement(vue->enregistrement())}};
+                };
             return s;
         },
         SortiesPage::Libelles::Fenetre);

@@ -66,7 +66,7 @@ FenetreMavoren::FenetreMavoren(unsigned graine, QWidget *parent) : QMainWindow(p
         [this, centre] {
             SortiesPage::Source s{[centre] { return centre->grab().toImage().convertToFormat(QImage::Format_RGB32); },
                                   windowTitle(), QStringLiteral("mavoren"), {}};
-            if (mesures->rowCount() > 0) s.donnees = [this] { return lignes_mesures(); };
+            if (mesures->rowCount() > 0) s.donnees = [this] { return Classeur{{QStringLiteral("Mesures"), lignes_mesures()}}; };
             return s;
         },
         SortiesPage::Libelles::Fenetre);

@@ -57,7 +57,7 @@ FenetreTerplux::FenetreTerplux(QWidget *parent) : QMainWindow(parent)
         [this, centre] {
             return SortiesPage::Source{
                 [centre] { return centre->grab().toImage().convertToFormat(QImage::Format_RGB32); }, windowTitle(),
-                QStringLiteral("terplux"), [this] { return lignes_profil(); }};
+                QStringLiteral("terplux"), [this] { return classeur_profil(); }};
         },
         SortiesPage::Libelles::Fenetre);
     sorties->ajouter_au_menu(fichier, quitter, true);
@@ -181,14 +181,13 @@ void FenetreTerplux::montrer_ligne(int y)
     profil->setProfils(profil_stimulus_, profil_reponse_);
 }
 
-QList<csv::Ligne> FenetreTerplux::lignes_profil() const
+Classeur FenetreTerplux::classeur_profil() const
 {
-    QList<csv::Ligne> lignes{{QStringLiteral("ligne du profil"), csv::nombre(vue_stimulus->ligne())},
-                             {},
-                             {QStringLiteral("x (pixel)"), QStringLiteral("luminance de l'image (0 noir, 1 blanc)"),
+    QList<csv::Ligne> lignes{{QStringLiteral("x (pixel)"), QStringLiteral("luminance de l'image (0 noir, 1 blanc)"),
                               QStringLiteral("réponse des cellules (0 noir, 1 blanc)")}};
     for (std::size_t x = 0; x < profil_stimulus_.size(); ++x)
         lignes.append({csv::nombre(qint64(x)), csv::nombre(profil_stimulus_[x], 3),
                        x < profil_reponse_.size() ? csv::nombre(profil_reponse_[x], 3) : QString()});
-    return lignes;
+    return {{QStringLiteral("Réglage"), {{QStringLiteral("ligne du profil"), csv::nombre(vue_stimulus->ligne())}}, 0},
+            {QStringLiteral("Profil"), lignes}};
 }

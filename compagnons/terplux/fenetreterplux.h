@@ -1,5 +1,5 @@
 #pragma once
-#include "common/exportcsv.h"
+#include "common/classeur.h"
 #include "compagnons/terplux/retine.h"
 #include "compagnons/terplux/stimuli.h"
 
@@ -33,7 +33,7 @@ public:
     // "Copier l'image" … "Exporter les données…" of the "Fichier" menu.
     SortiesPage *sorties = nullptr;
     // The profile row as spreadsheet lines: stimulus and response, 0 black to 1 white.
-    QList<csv::Ligne> lignes_profil() const;
+    Classeur classeur_profil() const;
 
     const Retine &retine() const { return retine_; }
     const Luminances &reponse() const { return reponse_; }

@@ -6,6 +6,7 @@
 #include "fechner/csvfechner.h"
 #include "fechner/fichierfechner.h"
 #include "fechner/grillefechner.h"
+#include "classeurlu.h"
 #include "fichiersessai.h"
 
 #include <QImage>
@@ -61,6 +62,17 @@ private Q_SLOTS:
         g.ecrire(1, 4, "O");
         QVERIFY(ecrire_fch(dir.filePath("classe.fch"), g));
         ecrire_tout(dir.filePath("notes.txt"), "rien\r\n");
+        // Damaged files, as a class meets them.
+        ecrire_tout(dir.filePath("vide.fch"), "");
+        ecrire_tout(dir.filePath("tronquee.fch"), lire_tout(dir.filePath("classe.fch")).left(100));
+        QImage image(16, 16, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QVERIFY(image.save(dir.filePath("image.fch"), "PNG"));
+        ecrire_tout(dir.filePath("longue.fch"), QByteArray(40000, 'a') + "\r\n");
+        ecrire_tout(dir.filePath("tronque.nst"), deux_etapes.left(30));
+        ecrire_tout(dir.filePath("longue.nst"), "1\r\n" + QByteArray(40000, '1') + "\r\n");
+        ecrire_tout(dir.filePath("trop.nst"), "84\r\n");
+        ecrire_tout(dir.filePath("lettre.nst"), QByteArray(deux_etapes).replace("\r\n6\r\n", "\r\nsix\r\n"));
     }
 
     void options_data()
@@ -75,12 +87,20 @@ private Q_SLOTS:
         QTest::newRow("help") << QStringList{"--help"} << M::Aide << "" << 0 << "";
         QTest::newRow("short help") << QStringList{"-h"} << M::Aide << "" << 0 << "";
         QTest::newRow("csv") << QStringList{"--csv", "a.fch"} << M::Csv << "a.fch" << 0 << "";
+        QTest::newRow("workbook") << QStringList{"--xlsx", "a.nst", "a"} << M::Xlsx << "a.nst" << 0 << "";
         QTest::newRow("capture") << QStringList{"--capture", "5", "n.png"} << M::Capture << "n.png" << 5 << "";
+        QTest::newRow("capture as JPEG") << QStringList{"--capture", "1", "n.JPEG"} << M::Capture << "n.JPEG" << 1 << "";
+        QTest::newRow("capture without extension: PNG")
+            << QStringList{"--capture", "1", "n"} << M::Capture << "n.png" << 1 << "";
+        QTest::newRow("capture, unknown format") << QStringList{"--capture", "1", "n.gif"} << M::Erreur << "" << 0
+                                                 << "format d'image inconnu « n.gif »";
         QTest::newRow("toolkit option left to it")
             << QStringList{"-platform", "offscreen", "--capture", "0", "c.png"} << M::Capture << "c.png" << 0 << "";
         QTest::newRow("unknown option") << QStringList{"--pdf"} << M::Erreur << "" << 0 << "option inconnue « --pdf ».";
         QTest::newRow("stray argument") << QStringList{"a.fch"} << M::Erreur << "" << 0 << "argument inattendu « a.fch ».";
         QTest::newRow("csv without file") << QStringList{"--csv"} << M::Erreur << "" << 0 << "l'option --csv attend";
+        QTest::newRow("workbook without its name")
+            << QStringList{"--xlsx", "a.fch"} << M::Erreur << "" << 0 << "l'option --xlsx attend";
         QTest::newRow("capture without picture")
             << QStringList{"--capture", "2"} << M::Erreur << "" << 0 << "l'option --capture attend";
         QTest::newRow("page 6") << QStringList{"--capture", "6", "x.png"} << M::Erreur << "" << 0
@@ -103,33 +123,45 @@ private Q_SLOTS:
         QCOMPARE(o.page, page);
         QVERIFY2(message.isEmpty() ? o.message.isEmpty() : o.message.startsWith(message), qPrintable(o.message));
         if (mode == OptionsLigne::Mode::Erreur) QVERIFY(o.message.endsWith("Essayez « kalmeno --help »."));
+        if (mode == OptionsLigne::Mode::Xlsx) QCOMPARE(o.sortie, QString("a.xlsx"));
     }
 
-    void csv_de_fichier_data()
+    void classeur_de_fichier_data()
     {
         QTest::addColumn<QString>("nom");
-        QTest::addColumn<QString>("deuxieme_ligne"); // or the error's start
+        QTest::addColumn<QString>("deuxieme_ligne"); // or the reason the file is refused
         QTest::addColumn<bool>("ok");
         QTest::newRow("grid") << "classe.fch" << "20;1;10;O" << true;
         QTest::newRow("programme") << "deux.nst" << "1;100;0;150;6;8;144;-85,37" << true;
-        QTest::newRow("missing grid") << "absente.fch" << "Ne peut ouvrir le fichier" << false;
-        QTest::newRow("not a programme") << "pas_un_programme.nst" << "le fichier" << false;
-        QTest::newRow("other kind") << "notes.txt" << "le fichier" << false;
-        QTest::newRow("a folder") << "." << "le fichier" << false;
+        QTest::newRow("missing grid") << "absente.fch" << "fichier introuvable ou illisible" << false;
+        QTest::newRow("not a programme") << "pas_un_programme.nst" << "ce n'est pas un programme de Nernst" << false;
+        QTest::newRow("other kind") << "notes.txt" << "" << false;
+        QTest::newRow("a folder") << "." << "" << false;
+        QTest::newRow("empty grid file") << "vide.fch" << "fichier vide" << false;
+        QTest::newRow("truncated grid") << "tronquee.fch" << "fichier incomplet (25 lignes sur 612)" << false;
+        QTest::newRow("a picture named .fch") << "image.fch" << "fichier endommagé" << false;
+        QTest::newRow("a 40 000-byte line, .fch")
+            << "longue.fch" << "ligne trop longue : ce n'est pas un fichier Fechner" << false;
+        QTest::newRow("truncated programme") << "tronque.nst" << "fichier incomplet (8 lignes sur 15)" << false;
+        QTest::newRow("a 40 000-byte line, .nst")
+            << "longue.nst" << "ligne trop longue : ce n'est pas un programme de Nernst" << false;
+        QTest::newRow("more steps than the table") << "trop.nst" << "ce n'est pas un programme de Nernst" << false;
+        QTest::newRow("a word for a number") << "lettre.nst" << "fichier endommagé (ligne 5 : « six »)" << false;
     }
-    void csv_de_fichier()
+    void classeur_de_fichier()
     {
         QFETCH(QString, nom);
         QFETCH(QString, deuxieme_ligne);
         QFETCH(bool, ok);
         QString erreur;
-        const auto octets = ::csv_de_fichier(dir.filePath(nom), erreur);
-        QCOMPARE(bool(octets), ok);
+        const auto c = ::classeur_de_fichier(dir.filePath(nom), erreur);
+        QCOMPARE(bool(c), ok);
         if (ok) {
-            QVERIFY(octets->startsWith("\xEF\xBB\xBF"));
-            QCOMPARE(QString::fromUtf8(*octets).split("\r\n").value(1), deuxieme_ligne);
+            QCOMPARE(classeur::lignes_csv(*c).value(1).join(';'), deuxieme_ligne);
         } else {
-            QVERIFY2(erreur.startsWith(deuxieme_ligne), qPrintable(erreur));
+            // The file and the reason, in French.
+            QVERIFY2(erreur.startsWith("le fichier " + dir.filePath(nom)), qPrintable(erreur));
+            QVERIFY2(erreur.endsWith(deuxieme_ligne + (deuxieme_ligne.isEmpty() ? "(.nst)." : ".")), qPrintable(erreur));
         }
     }
 
@@ -146,7 +178,11 @@ private Q_SLOTS:
         QTest::newRow("csv of a grid") << QStringList{"--csv", "classe.fch"} << 0
                                        << QByteArray("\xEF\xBB\xBFmasse port\xC3\xA9" "e (g);essai;") << QByteArray();
         QTest::newRow("csv of a missing file") << QStringList{"--csv", "absent.nst"} << 2 << QByteArray()
-                                               << QByteArray("Ne peut ouvrir le fichier absent.nst.");
+                                               << QByteArray("absent.nst est refusé : fichier introuvable ou illisible.");
+        QTest::newRow("csv of a truncated programme: nothing on the output")
+            << QStringList{"--csv", "tronque.nst"} << 2 << QByteArray() << QByteArray("fichier incomplet");
+        QTest::newRow("workbook of a damaged grid") << QStringList{"--xlsx", "image.fch", "image.xlsx"} << 2
+                                                    << QByteArray() << QByteArray("fichier endommagé");
     }
     void programme()
     {
@@ -157,15 +193,28 @@ private Q_SLOTS:
         const Sortie s = lancer(arguments, dir.path());
         QCOMPARE(s.code, code);
         QVERIFY2(s.sortie.contains(sortie), s.sortie.constData());
+        if (code != 0) QVERIFY2(s.sortie.isEmpty(), s.sortie.constData());
         QVERIFY2(s.erreur.contains(erreur), s.erreur.constData());
     }
 
-    void csv_comme_le_menu()
+    void csv_et_classeur_comme_le_menu_data()
     {
-        const Sortie s = lancer({"--csv", "deux.nst"}, dir.path());
-        QCOMPARE(s.code, 0);
+        QTest::addColumn<QString>("nom");
+        QTest::newRow("programme") << "deux.nst";
+        QTest::newRow("grid") << "classe.fch";
+    }
+    void csv_et_classeur_comme_le_menu()
+    {
+        QFETCH(QString, nom);
         QString e;
-        QCOMPARE(s.sortie, *::csv_de_fichier(dir.filePath("deux.nst"), e));
+        const Classeur c = *::classeur_de_fichier(dir.filePath(nom), e);
+        const Sortie s = lancer({"--csv", nom}, dir.path());
+        QCOMPARE(s.code, 0);
+        QCOMPARE(s.sortie, classeur::octets_csv(c));
+        const Sortie x = lancer({"--xlsx", nom, "classeur"}, dir.path());
+        QCOMPARE(x.code, 0);
+        QVERIFY(x.sortie.isEmpty());
+        verifier_classeur(dir.filePath("classeur.xlsx"), c);
     }
 
     void capture_data()
@@ -196,6 +245,14 @@ private Q_SLOTS:
         const QImage vue = f.image_page(page);
         QDir::setCurrent(ancien);
         QCOMPARE(lue.convertToFormat(QImage::Format_RGB32), vue);
+    }
+
+    void capture_jpeg()
+    {
+        const Sortie s = lancer({"--capture", "2", dir.filePath("fechner.jpg")}, qEnvironmentVariable("KALMENO_RUN_DIR"));
+        QCOMPARE(s.code, 0);
+        QVERIFY(lire_tout(dir.filePath("fechner.jpg")).startsWith("\xFF\xD8\xFF")); // JPEG, not PNG
+        QCOMPARE(QImage(dir.filePath("fechner.jpg")).size(), QSize(780, 504));
     }
 
     void capture_impossible()

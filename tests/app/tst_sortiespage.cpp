@@ -9,12 +9,14 @@
 #include "fechner/pagefechner.h"
 #include "membrane/pagenernst.h"
 #include "nerve/pagenerf.h"
+#include "classeurlu.h"
 #include "fichiersessai.h"
 #include "fenetresmodales.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -53,7 +55,14 @@ FenetresModales::Etape fichier(const QString &chemin, const QString &filtre = {}
         auto *d = qobject_cast<QFileDialog *>(m);
         QVERIFY2(d, "a file dialog was expected");
         if (titre) *titre = d->windowTitle();
-        if (!filtre.isEmpty()) d->selectNameFilter(filtre);
+        if (!filtre.isEmpty()) {
+            // The kind chosen in the list with the keyboard, as a pupil would.
+            auto *types = d->findChild<QComboBox *>("fileTypeCombo");
+            QVERIFY(types);
+            for (int i = 0; i < types->count() && types->currentText() != filtre; ++i)
+                QTest::keyClick(types, Qt::Key_Down);
+            QCOMPARE(types->currentText(), filtre);
+        }
         d->findChild<QLineEdit *>("fileNameEdit")->setText(chemin); // typed by the pupil
         QMetaObject::invokeMethod(d, "accept");
     };
@@ -166,14 +175,14 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("debut"); // first lines of the file
         QTest::addColumn<int>("nb_lignes");
         QTest::newRow("questionnaire after a correction")
-            << 0 << QStringList{"couleur réelle;couleur vue;juste/faux", "rouge (#FF0000);;faux"} << 9;
+            << 0 << QStringList{"couleur réelle;couleur vue;réponse juste", "rouge (#FF0000);;non"} << 9;
         QTest::newRow("Fechner grid")
             << 2 << QStringList{"masse portée (g);essai;masse ajoutée (g);ressentie (O/N)", "0;1;10;O", "20;2;5;N"} << 3;
         QTest::newRow("nerve trace") << 3 << QStringList{"intensité (V);0,00", "second stimulus;non"} << 90;
         QTest::newRow("Nernst programme")
             << 5
             << QStringList{"étape;GK (%);GNa (%);[K]i (mmol/L);[K]e (mmol/L);[Na]i (mmol/L);[Na]e (mmol/L);Em (mV)",
-                           "1;100;0;150;6;8;144;-85,37", "2;0;100;150;6;8;144;76,66"}
+                           "1;100;0;150;6;8;144;-85,37", "2;0;100;150;6;8;144;-4,36"}
             << 3;
     }
     void exporter_donnees()
@@ -211,6 +220,14 @@ private Q_SLOTS:
         const QStringList l = lignes_csv(r.chemin("resultats.csv")); // the extension added
         QCOMPARE(l.mid(0, debut.size()), debut);
         QCOMPARE(l.size(), nb_lignes);
+        // The same numbers in a workbook, the other kind of the dialog.
+        {
+            FenetresModales modales({fichier(r.chemin("resultats"), "Classeur Excel/LibreOffice (*.xlsx)")});
+            choisir(f, "Exporterdonnees1");
+        }
+        const Classeur c = f.donnees_page(page)();
+        QCOMPARE(classeur::lignes_csv(c).size(), l.size());
+        verifier_classeur(r.chemin("resultats.xlsx"), c);
         QVERIFY(rapports.isEmpty());
     }
 

@@ -46,7 +46,7 @@ private Q_SLOTS:
             << deux << Marques{} << QStringList{"rouge (#FF0000);cyan pâle (#B3FAFF);", "noir (#000000);rouge (#FF0000);"};
         QTest::newRow("after a correction")
             << deux << corrigees
-            << QStringList{"rouge (#FF0000);cyan pâle (#B3FAFF);juste", "noir (#000000);rouge (#FF0000);faux"};
+            << QStringList{"rouge (#FF0000);cyan pâle (#B3FAFF);oui", "noir (#000000);rouge (#FF0000);non"};
     }
     void lignes()
     {
@@ -55,7 +55,7 @@ private Q_SLOTS:
         QFETCH(QStringList, attendu);
         const QList<csv::Ligne> l = lignes_csv_questionnaire(reponses, marques);
         QCOMPARE(l.size(), 1 + NB_LIGNES);
-        QCOMPARE(l[0], (csv::Ligne{"couleur réelle", "couleur vue", "juste/faux"}));
+        QCOMPARE(l[0], (csv::Ligne{"couleur réelle", "couleur vue", "réponse juste"}));
         QCOMPARE(l[1].join(';'), attendu[0]);
         QCOMPARE(l[8].join(';'), attendu[1]);
     }

@@ -69,6 +69,7 @@ private Q_SLOTS:
         QTest::newRow("NUL byte") << QByteArray("ess1\0\r\n", 7) << "fichier endommagé";
         QTest::newRow("truncated") << court << "fichier incomplet (24 lignes sur 612)";
         QTest::newRow("not a grid") << etranger << "ce n'est pas une grille de Fechner";
+        QTest::newRow("a 40 000-byte line") << QByteArray(40000, 'a') + "\r\n" << "ligne trop longue : ce n'est pas un fichier Fechner";
         QTest::newRow("no trial") << octets_fch(grille("")) << "aucun essai";
     }
     void fichiers_ecartes()
