@@ -82,6 +82,7 @@ public:
     // and the commands that take it out of the program: "Fichier" > "Copier
     // l'image de la page" … "Exporter les données…".
     QImage image_page(int index);
+    QWidget *vue_page(int index);
     // The page's tables of numbers, or nothing when it has none to give.
     std::function<Classeur()> donnees_page(int index);
     SortiesPage *sorties = nullptr;

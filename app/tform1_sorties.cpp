@@ -20,6 +20,9 @@ namespace {
 // File names suggested for each page, without accents or blanks.
 const char *const noms_fichiers[6] = {"contrastes-successifs", "champs-recepteurs",    "loi-de-fechner",
                                       "periode-refractaire",   "activite-reflexe", "loi-de-nernst"};
+// The pages' full names, heading their sheets (a tab may abbreviate).
+const char *const titres_pages[6] = {"Contrastes successifs", "Champs récepteurs", "Loi de Fechner",
+                                     "Période réfractaire", "Activité volontaire et réflexe", "Loi de Nernst"};
 
 } // namespace
 
@@ -31,13 +34,14 @@ void TForm1::creer_menus_sorties(QMenu *fichier, QAction *quitter)
     connect(Notebook1, &QTabWidget::currentChanged, sorties, &SortiesPage::mettre_a_jour);
 }
 
-QImage TForm1::image_page(int index)
+QWidget *TForm1::vue_page(int index)
 {
     // The notebook page as it shows, without the tabs or the window's frame.
-    QWidget *onglet = onglets_[index];
     page(index);
-    return onglet->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return onglets_[index];
 }
+
+QImage TForm1::image_page(int index) { return SortiesPage::image_ecran(vue_page(index)); }
 
 std::function<Classeur()> TForm1::donnees_page(int index)
 {
@@ -77,5 +81,6 @@ std::function<Classeur()> TForm1::donnees_page(int index)
 SortiesPage::Source TForm1::source_sorties()
 {
     const int index = Notebook1->currentIndex();
-    return {[this, index] { return image_page(index); }, Notebook1->tabText(index), QLatin1String(noms_fichiers[index]), donnees_page(index)};
+    return {vue_page(index), QString::fromUtf8(titres_pages[index]), QLatin1String(noms_fichiers[index]),
+            donnees_page(index)};
 }

@@ -10,6 +10,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
+#include <cmath>
+
 QString date_en_francais(const QDate &date)
 {
     return QLocale(QLocale::French, QLocale::France).toString(date, QStringLiteral("d MMMM yyyy"));
@@ -55,6 +58,13 @@ QByteArray octets_image(const QImage &image, const QByteArray &format)
     return octets;
 }
 
+int echelle_impression(int largeur)
+{
+    // The printable width: 297 mm less two 10 mm margins, 10.9 inches.
+    constexpr double pouces = (297.0 - 20.0) / 25.4;
+    return std::clamp(int(std::ceil(200.0 * pouces / std::max(largeur, 1))), 1, 8);
+}
+
 QRect place_image(const QSize &image, const QRect &libre)
 {
     if (image.isEmpty() || libre.isEmpty()) return {};
@@ -87,8 +97,12 @@ void dessiner_feuille(QPainter &p, const QRect &zone, int dpi, const QImage &ima
     p.drawText(ligne, Qt::AlignLeft | Qt::AlignVCenter, en_tete.titre);
     p.setFont(texte);
     p.drawText(ligne, Qt::AlignRight | Qt::AlignVCenter, date_en_francais(en_tete.date));
-    ligne = QRect(zone.left(), ligne.bottom() + 1 + h_texte / 4, zone.width(), h_texte);
-    p.drawText(ligne, Qt::AlignLeft | Qt::AlignVCenter, ligne_eleves(en_tete.eleves));
+    // The names on as many lines as they take: none is ever cut.
+    const QString eleves = ligne_eleves(en_tete.eleves);
+    const int drapeaux = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    const QRect place = QFontMetrics(texte, p.device()).boundingRect(QRect(0, 0, zone.width(), 1 << 20), drapeaux, eleves);
+    ligne = QRect(zone.left(), ligne.bottom() + 1 + h_texte / 4, zone.width(), std::max(h_texte, place.height()));
+    p.drawText(ligne, drapeaux, eleves);
 
     // A rule under the heading, then the picture in what is left.
     const int trait = qMax(1, dpi / 96);

@@ -22,7 +22,8 @@ struct EnTeteFeuille {
 
 // "9 décembre 2026".
 QString date_en_francais(const QDate &date);
-// The line under the title: "Élève(s) : " followed by the names.
+// The line under the title: "Élève(s) : " followed by the names; on a
+// sheet it wraps onto as many lines as the names need.
 QString ligne_eleves(const QString &eleves);
 
 // The picture `facteur` times larger, each pixel a square of facteur × facteur.
@@ -35,6 +36,10 @@ extern const QStringList EXTENSIONS_IMAGE;
 QByteArray format_image(const QString &chemin);
 // The bytes of the picture in that format (PNG when empty).
 QByteArray octets_image(const QImage &image, const QByteArray &format);
+
+// The scale at which a picture `largeur` pixels wide is drawn for a sheet, so
+// that across an A4 landscape sheet it prints at 200 dpi or more.
+int echelle_impression(int largeur);
 
 // Where the picture goes in the free part of the sheet: as large as fits,
 // keeping its proportions, centred across.

@@ -1,4 +1,5 @@
 #include "common/forme.h"
+#include "common/imagerapport.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -64,7 +65,7 @@ void Forme::paintEvent(QPaintEvent *)
 
 void dessiner_marque_focus(QPainter &p, const QRect &r, const QColor &fond)
 {
-    if (r.width() < 1 || r.height() < 1) return;
+    if (r.width() < 1 || r.height() < 1 || dessin_pour_rapport()) return;
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setBrush(Qt::NoBrush);

@@ -101,7 +101,10 @@ void dessiner_image_nette(QPainter &p, const QRect &cible, const QImage &image, 
     }
     const bool entier = qFuzzyCompare(r, qreal(qRound(r)));
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    if (entier) {
+    // Our drawings keep a journal where the screen shows them at 125 or 150 %:
+    // they are then drawn again at any other scale too (a sheet for print).
+    const JournalDessin j = cible.size() == image.size() ? journal_dessin::trouver(image) : JournalDessin{};
+    if (entier && !j) {
         // The picture as at 100 %, then each of its pixels repeated: the
         // toolkit's unsmoothed scaling by a whole ratio does exactly that.
         p.drawImage(cible.topLeft(), a_cent_pour_cent(cible.size(), image));
@@ -117,7 +120,6 @@ void dessiner_image_nette(QPainter &p, const QRect &cible, const QImage &image, 
     const QPointF b = d.map(QPointF(cible.topLeft() + QPoint(cible.width(), cible.height())));
     const QRect cible_ecran(QPoint(qRound(a.x()), qRound(a.y())), QPoint(qRound(b.x()) - 1, qRound(b.y()) - 1));
     if (cible_ecran.isEmpty()) return;
-    const JournalDessin j = cible.size() == image.size() ? journal_dessin::trouver(image) : JournalDessin{};
     QImage grande;
     if (j) grande = redessinee(j, image, r, a, lisse);
     if (grande.size() != cible_ecran.size())

@@ -76,6 +76,12 @@ Lanceur &lanceur()
     return l;
 }
 
+QProcessEnvironment &environnement_enfants()
+{
+    static QProcessEnvironment e;
+    return e;
+}
+
 } // namespace
 
 QString dossier_csb()
@@ -95,7 +101,21 @@ bool lancer_detache(const Lancement &l)
     QString programme = l.programme;
     if (!programme.contains(QLatin1Char('/')) && !l.repertoire.isEmpty() && QFileInfo::exists(QDir(l.repertoire).filePath(programme)))
         programme = QDir(l.repertoire).absoluteFilePath(programme);
-    return QProcess::startDetached(programme, l.arguments, l.repertoire);
+    QProcess p;
+    p.setProgram(programme);
+    p.setArguments(l.arguments);
+    p.setWorkingDirectory(l.repertoire);
+    if (!environnement_enfants().isEmpty()) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(environnement_enfants());
+        p.setProcessEnvironment(env);
+    }
+    return p.startDetached();
+}
+
+void definir_environnement_enfants(const QString &variable, const QString &valeur)
+{
+    environnement_enfants().insert(variable, valeur);
 }
 
 void installer_lanceur(Lanceur l) { lanceur() = std::move(l); }

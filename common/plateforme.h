@@ -33,4 +33,7 @@ struct Lancement {
 };
 using Lanceur = std::function<bool(const Lancement &)>;
 bool lancer_detache(const Lancement &l);
+// An environment variable given to every program started from now on (the
+// pupils' names for the companion programs), this process's own unchanged.
+void definir_environnement_enfants(const QString &variable, const QString &valeur);
 void installer_lanceur(Lanceur l); // an empty function restores the real start

@@ -3,6 +3,7 @@
 #include "common/erreures.h"
 #include "common/feuille.h"
 #include "common/fichiertexte.h"
+#include "common/imagerapport.h"
 #include "common/plateforme.h"
 
 #include <QAction>
@@ -16,6 +17,13 @@
 #include <QPrinter>
 #include <QFileInfo>
 #include <QMessageBox>
+
+namespace {
+
+// How the pupils' names reach the companion programs started from here.
+const char *const VARIABLE_ELEVES = "KALMENO_ELEVES";
+
+} // namespace
 
 SortiesPage::SortiesPage(QWidget *fenetre, std::function<Source()> source, Libelles libelles)
     : QObject(fenetre), fenetre_(fenetre), source_(std::move(source))
@@ -41,6 +49,11 @@ SortiesPage::SortiesPage(QWidget *fenetre, std::function<Source()> source, Libel
                          &SortiesPage::exporter_pdf);
     Exporterdonnees = action("Exporterdonnees1", QStringLiteral("Exporter les données…"),
                              &SortiesPage::exporter_donnees);
+    Nomseleves = new QAction(QStringLiteral("Noms des élèves…"), fenetre_);
+    Nomseleves->setObjectName(QStringLiteral("Nomseleves1"));
+    connect(Nomseleves, &QAction::triggered, this, [this] { demander_eleves(true); });
+    // Names given by the program that started this one.
+    if (qEnvironmentVariableIsSet(VARIABLE_ELEVES)) fixer_eleves(qEnvironmentVariable(VARIABLE_ELEVES));
 }
 
 void SortiesPage::ajouter_au_menu(QMenu *menu, QAction *avant, bool avec_donnees)
@@ -48,6 +61,7 @@ void SortiesPage::ajouter_au_menu(QMenu *menu, QAction *avant, bool avec_donnees
     menu->insertSeparator(avant);
     menu->insertActions(avant, {Copierimage, Enregistrerimage, Imprimer, ExporterPdf});
     if (avec_donnees) menu->insertAction(avant, Exporterdonnees);
+    menu->insertAction(avant, Nomseleves);
     if (avant) menu->insertSeparator(avant);
     // The data item follows what the window shows when the menu opens.
     connect(menu, &QMenu::aboutToShow, this, &SortiesPage::mettre_a_jour);
@@ -55,7 +69,11 @@ void SortiesPage::ajouter_au_menu(QMenu *menu, QAction *avant, bool avec_donnees
 
 void SortiesPage::mettre_a_jour() { Exporterdonnees->setEnabled(bool(source_().donnees)); }
 
-void SortiesPage::copier_image() { QApplication::clipboard()->setImage(source_().image()); }
+QImage SortiesPage::image_ecran(QWidget *vue) { return image_rapport(vue, vue->devicePixelRatioF()); }
+
+QImage SortiesPage::image_feuille(QWidget *vue) { return image_rapport(vue, echelle_impression(vue->width())); }
+
+void SortiesPage::copier_image() { QApplication::clipboard()->setImage(image_ecran(source_().vue)); }
 
 QFileDialog *SortiesPage::dialogue(const char *nom)
 {
@@ -131,22 +149,24 @@ bool SortiesPage::enregistrer_image()
     if (chemin.isEmpty()) return false;
     QFileDialog *d = dialogue("SaveDialogImage");
     const int facteur = d->selectedNameFilter() == d->nameFilters().constLast() ? 2 : 1;
-    return ecrire(chemin, octets_image(agrandie(s.image(), facteur), format_image(chemin)));
+    return ecrire(chemin, octets_image(agrandie(image_ecran(s.vue), facteur), format_image(chemin)));
 }
 
 void SortiesPage::fixer_eleves(const QString &noms)
 {
-    eleves_ = noms.trimmed();
+    eleves_ = noms.simplified();
     eleves_connus_ = true;
+    definir_environnement_enfants(QLatin1String(VARIABLE_ELEVES), eleves_);
 }
 
-bool SortiesPage::demander_eleves()
+bool SortiesPage::demander_eleves(bool encore)
 {
-    if (eleves_connus_) return true;
+    if (eleves_connus_ && !encore) return true;
     QInputDialog d(fenetre_);
     d.setObjectName(QStringLiteral("DialogueEleves"));
     d.setWindowTitle(QStringLiteral("Élève(s)"));
     d.setLabelText(QStringLiteral("Nom du ou des élèves, imprimé en tête de la feuille :"));
+    d.setTextValue(eleves_);
     d.setOkButtonText(QStringLiteral("OK"));
     d.setCancelButtonText(QStringLiteral("Annuler"));
     if (d.exec() != QDialog::Accepted) return false;
@@ -165,7 +185,7 @@ bool SortiesPage::imprimer()
     d.setObjectName(QStringLiteral("PrintDialog1"));
     d.setWindowTitle(QStringLiteral("Imprimer"));
     if (d.exec() != QDialog::Accepted) return false;
-    imprimer_feuille(imprimante, s.image(), {s.titre, QDate::currentDate(), eleves_});
+    imprimer_feuille(imprimante, image_feuille(s.vue), {s.titre, QDate::currentDate(), eleves_});
     return true;
 }
 
@@ -175,7 +195,7 @@ bool SortiesPage::exporter_pdf()
     if (!demander_eleves()) return false;
     const QString chemin = choisir("SaveDialogPdf", s.nom_fichier, {QStringLiteral("pdf")});
     if (chemin.isEmpty()) return false;
-    return ecrire(chemin, octets_pdf(s.image(), {s.titre, QDate::currentDate(), eleves_}));
+    return ecrire(chemin, octets_pdf(image_feuille(s.vue), {s.titre, QDate::currentDate(), eleves_}));
 }
 
 bool SortiesPage::exporter_donnees()

@@ -19,13 +19,14 @@ class QWidget;
 // page at a time) and the companion programs (their whole view).
 //
 // The pupils' names printed in the heading are asked the first time a sheet
-// is made and kept for the session, in memory only.
+// is made, can be changed at any time ("Noms des élèves…"), are kept for the
+// session in memory only, and go to the companion programs it starts.
 class SortiesPage : public QObject {
     Q_OBJECT
 public:
     // What is being taken out, asked for at each command.
     struct Source {
-        std::function<QImage()> image; // the picture as it shows now
+        QWidget *vue;              // what is pictured, as it shows now
         QString titre;             // heading of the sheet
         QString nom_fichier;       // suggested file name, without extension
         // The tables of numbers; an empty function when there is nothing to export.
@@ -52,16 +53,20 @@ public:
     bool exporter_donnees();
 
     // The names of the pupils for this session; `demander_eleves` asks for them
-    // once, false when the pupil cancelled.
+    // once (always when `encore`), false when the pupil cancelled.
     QString eleves() const { return eleves_; }
     void fixer_eleves(const QString &noms);
-    bool demander_eleves();
+    bool demander_eleves(bool encore = false);
+    // The picture at the screen's size, and at the scale a sheet prints it.
+    static QImage image_ecran(QWidget *vue);
+    static QImage image_feuille(QWidget *vue);
 
     QAction *Copierimage = nullptr;
     QAction *Enregistrerimage = nullptr;
     QAction *Imprimer = nullptr;
     QAction *ExporterPdf = nullptr;
     QAction *Exporterdonnees = nullptr;
+    QAction *Nomseleves = nullptr;
 
 private:
     QFileDialog *dialogue(const char *nom);

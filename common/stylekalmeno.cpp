@@ -1,5 +1,6 @@
 #include "common/stylekalmeno.h"
 #include "common/forme.h"
+#include "common/imagerapport.h"
 
 #include <QIcon>
 #include <QPainter>
@@ -12,8 +13,29 @@ int StyleKalmeno::pixelMetric(PixelMetric m, const QStyleOption *o, const QWidge
     return QProxyStyle::pixelMetric(m, o, w);
 }
 
+namespace {
+
+// In a report picture nothing shows where the keyboard is: no focus frame,
+// no highlighted current item. The option is the caller's own, made for
+// this drawing.
+const QStyleOption *pour_rapport(const QStyleOption *o)
+{
+    if (o && dessin_pour_rapport())
+        const_cast<QStyleOption *>(o)->state &= ~(QStyle::State_HasFocus | QStyle::State_Selected);
+    return o;
+}
+
+} // namespace
+
+void StyleKalmeno::drawControl(ControlElement e, const QStyleOption *o, QPainter *p, const QWidget *w) const
+{
+    QProxyStyle::drawControl(e, pour_rapport(o), p, w);
+}
+
 void StyleKalmeno::drawPrimitive(PrimitiveElement e, const QStyleOption *o, QPainter *p, const QWidget *w) const
 {
+    if (e == PE_FrameFocusRect && dessin_pour_rapport()) return;
+    pour_rapport(o);
     if (e != PE_FrameGroupBox) {
         QProxyStyle::drawPrimitive(e, o, p, w);
         return;
@@ -32,6 +54,7 @@ void StyleKalmeno::drawPrimitive(PrimitiveElement e, const QStyleOption *o, QPai
 void StyleKalmeno::drawComplexControl(ComplexControl c, const QStyleOptionComplex *o, QPainter *p,
                                       const QWidget *w) const
 {
+    pour_rapport(o);
     QProxyStyle::drawComplexControl(c, o, p, w);
     if (c == CC_ScrollBar && (o->state & State_HasFocus))
         dessiner_marque_focus(*p, o->rect, o->palette.color(QPalette::Button));

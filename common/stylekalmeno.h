@@ -13,6 +13,9 @@ public:
     // Frames drawn as an etched line, without the toolkit's frame picture,
     // whose reading likewise loads the image-format plugins.
     void drawPrimitive(PrimitiveElement e, const QStyleOption *o, QPainter *p, const QWidget *w = nullptr) const override;
+    // In a report picture (common/imagerapport.h) focus frames and highlighted
+    // current items are left out.
+    void drawControl(ControlElement e, const QStyleOption *o, QPainter *p, const QWidget *w = nullptr) const override;
     // Scroll bars that have the keyboard show it with a dotted line along their edge.
     void drawComplexControl(ComplexControl c, const QStyleOptionComplex *o, QPainter *p,
                             const QWidget *w = nullptr) const override;

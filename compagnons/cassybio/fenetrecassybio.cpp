@@ -31,8 +31,8 @@ FenetreCassybio::FenetreCassybio(QWidget *parent) : QMainWindow(parent)
     sorties = new SortiesPage(
         this,
         [this, centre] {
-            SortiesPage::Source s{[centre] { return centre->grab().toImage().convertToFormat(QImage::Format_RGB32); },
-                                  windowTitle(), QStringLiteral("enregistrement"), {}};
+            // The sheet is headed by the recording's own title, as the window shows it.
+            SortiesPage::Source s{centre, titre->text(), QStringLiteral("enregistrement"), {}};
             if (!vue->enregistrement().essais.empty())
                 s.donnees = [this] {
                     return Classeur{{QStringLiteral("Enregistrement"), lignes_csv_enregistrement(vue->enregistrement())}};

@@ -3,6 +3,7 @@
 // "&" and quotes are part of the name.
 #include "compagnons/cassybio/fenetrecassybio.h"
 #include "common/rapportboite.h"
+#include "common/stylekalmeno.h"
 #include "common/traduction.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     installer_francais();
+    QApplication::setStyle(new StyleKalmeno); // Kalmeno's look; no focus marks in report pictures
     FenetreCassybio f;
     installer_rapport_boite(&f); // a failed export is reported in a message box
     f.resize(1010, 700);

@@ -64,7 +64,7 @@ FenetreMavoren::FenetreMavoren(unsigned graine, QWidget *parent) : QMainWindow(p
     sorties = new SortiesPage(
         this,
         [this, centre] {
-            SortiesPage::Source s{[centre] { return centre->grab().toImage().convertToFormat(QImage::Format_RGB32); },
+            SortiesPage::Source s{centre,
                                   windowTitle(), QStringLiteral("mavoren"), {}};
             if (mesures->rowCount() > 0) s.donnees = [this] { return Classeur{{QStringLiteral("Mesures"), lignes_mesures()}}; };
             return s;

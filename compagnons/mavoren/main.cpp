@@ -1,6 +1,7 @@
 // mavoren: voluntary and reflex activity of a muscle, a companion program of Kalmeno.
 #include "compagnons/mavoren/fenetremavoren.h"
 #include "common/rapportboite.h"
+#include "common/stylekalmeno.h"
 #include "common/traduction.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     installer_francais();
+    QApplication::setStyle(new StyleKalmeno); // Kalmeno's look; no focus marks in report pictures
     FenetreMavoren f(unsigned(std::chrono::steady_clock::now().time_since_epoch().count()));
     installer_rapport_boite(&f); // a failed export is reported in a message box
     f.resize(1010, 720);

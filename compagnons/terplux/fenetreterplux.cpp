@@ -56,7 +56,7 @@ FenetreTerplux::FenetreTerplux(QWidget *parent) : QMainWindow(parent)
         this,
         [this, centre] {
             return SortiesPage::Source{
-                [centre] { return centre->grab().toImage().convertToFormat(QImage::Format_RGB32); }, windowTitle(),
+                centre, windowTitle(),
                 QStringLiteral("terplux"), [this] { return classeur_profil(); }};
         },
         SortiesPage::Libelles::Fenetre);

@@ -1,6 +1,7 @@
 // terplux: lateral inhibition in the retina, a companion program of Kalmeno.
 #include "compagnons/terplux/fenetreterplux.h"
 #include "common/rapportboite.h"
+#include "common/stylekalmeno.h"
 #include "common/traduction.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     installer_francais();
+    QApplication::setStyle(new StyleKalmeno); // Kalmeno's look; no focus marks in report pictures
     FenetreTerplux f;
     installer_rapport_boite(&f); // a failed export is reported in a message box
     f.resize(1010, 700);

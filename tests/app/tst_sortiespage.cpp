@@ -6,6 +6,7 @@
 #include "common/plateforme.h"
 #include "common/sortiespage.h"
 #include "fechner/csvfechner.h"
+#include "fechner/grillechaines.h"
 #include "fechner/pagefechner.h"
 #include "membrane/pagenernst.h"
 #include "nerve/pagenerf.h"
@@ -23,6 +24,7 @@
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -126,7 +128,8 @@ private Q_SLOTS:
         for (QAction *a : f.findChild<QMenu *>("Fichier1")->actions()) textes << (a->isSeparator() ? "-" : a->text());
         QCOMPARE(textes, (QStringList{"Ouvrir", "Enregistrer", "-", "Copier l'image de la page",
                                       "Enregistrer l'image de la page…", "Imprimer la page…",
-                                      "Exporter la page en PDF…", "Exporter les données…", "-", "Quitter"}));
+                                      "Exporter la page en PDF…", "Exporter les données…", "Noms des élèves…", "-",
+                                      "Quitter"}));
     }
 
     // Which pages have data to give, before and after the pupil made some.
@@ -290,6 +293,68 @@ private Q_SLOTS:
         choisir(f, "ExporterPdf1");
         QVERIFY(lire_tout(r.chemin("nernst.pdf")).startsWith("%PDF"));
         QVERIFY(rapports.isEmpty());
+    }
+
+    // "Noms des élèves…" changes the names at any time, proposing the
+    // current ones; a sheet is headed by the page's full name.
+    void changer_les_noms()
+    {
+        RepDepart r;
+        TForm1 f;
+        f.Timer_debutTimer();
+        f.sorties->fixer_eleves("Léa et Hugo");
+        f.Notebook1->setCurrentIndex(4);
+        QString propose;
+        {
+            FenetresModales modales({[&](QWidget *m) {
+                auto *d = qobject_cast<QInputDialog *>(m);
+                QVERIFY(d);
+                propose = d->textValue();
+                d->setTextValue("Zoé et Paul");
+                d->accept();
+            }});
+            ouvrir_fichier(f);
+            element(f, "Nomseleves1")->trigger();
+        }
+        QCOMPARE(propose, QString("Léa et Hugo"));
+        QCOMPARE(f.sorties->eleves(), QString("Zoé et Paul"));
+        {
+            FenetresModales modales({fichier(r.chemin("activite.pdf"))}); // the names are known: no question
+            choisir(f, "ExporterPdf1");
+        }
+        QProcess texte;
+        texte.start("pdftotext", {r.chemin("activite.pdf"), "-"});
+        QVERIFY(texte.waitForFinished(30000));
+        const QString lu = QString::fromUtf8(texte.readAllStandardOutput()).simplified();
+        QVERIFY2(lu.contains("Activité volontaire et réflexe") && lu.contains("Élève(s) : Zoé et Paul"), qPrintable(lu));
+    }
+
+    // A report picture shows no current-cell highlight and no focus mark,
+    // which the screen does.
+    void image_sans_marques_du_clavier()
+    {
+        RepDepart r;
+        TForm1 f;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        f.Timer_debutTimer();
+        f.Notebook1->setCurrentIndex(2);
+        GrilleChaines *g = f.page_fechner()->grille;
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(3, 2)).center());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // the cell left highlighted, its editor closed
+        auto compte = [&](const QImage &im) {
+            const QRect zone(g->mapTo(f.Notebook1->currentWidget(), QPoint(0, 0)) * im.width() / 780, g->size());
+            int n = 0;
+            for (int y = zone.top(); y <= zone.bottom(); ++y)
+                for (int x = zone.left(); x <= zone.right(); ++x) n += qBlue(im.pixel(x, y)) > qRed(im.pixel(x, y)) + 80;
+            return n;
+        };
+        QVERIFY(compte(f.Notebook1->currentWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32)) > 50);
+        const bool propre = g->testAttribute(Qt::WA_SetPalette);
+        QCOMPARE(compte(f.image_page(2)), 0);
+        // The screen keeps its highlight; the grid still takes its colours from its frame.
+        QVERIFY(compte(f.Notebook1->currentWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32)) > 50);
+        QCOMPARE(g->testAttribute(Qt::WA_SetPalette), propre);
     }
 
     void noms_annules()

@@ -1,6 +1,8 @@
 #include "common/feuille.h"
 
 #include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QRegularExpression>
 #include <QtEndian>
 #include <QtTest>
@@ -158,6 +160,52 @@ private Q_SLOTS:
         QVERIFY(!pdf.contains("/Interpolate true"));
         // The picture is embedded as it is, not resampled: the printer scales it.
         QCOMPARE(image_du_pdf(pdf), page);
+    }
+
+    void echelle_data()
+    {
+        QTest::addColumn<int>("largeur");
+        QTest::addColumn<int>("echelle");
+        // 200 dpi across 10.9 inches: 2181 pixels at least.
+        QTest::newRow("a page, 780 px") << 780 << 3;
+        QTest::newRow("a maximised companion, 1920 px") << 1920 << 2;
+        QTest::newRow("wider than needed") << 2400 << 1;
+        QTest::newRow("tiny: held to 8") << 10 << 8;
+    }
+    void echelle()
+    {
+        QFETCH(int, largeur);
+        QFETCH(int, echelle);
+        QCOMPARE(echelle_impression(largeur), echelle);
+    }
+
+    // The sheet as poppler reads it: a names line of 300 characters wraps and
+    // is whole; the page picture prints at 200 dpi or more.
+    void pdf_lu_par_poppler()
+    {
+        QString noms;
+        for (int i = 1; noms.size() < 300; ++i) noms += QStringLiteral("Élève%1 Nomdefamille%1, ").arg(i);
+        noms = noms.left(300).trimmed();
+        const int e = echelle_impression(780);
+        QTemporaryDir dir;
+        QFile f(dir.filePath("feuille.pdf"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(octets_pdf(motif(780 * e, 504 * e), {"Période réfractaire", QDate(2026, 12, 9), noms}));
+        f.close();
+        QProcess texte;
+        texte.start("pdftotext", {f.fileName(), "-"});
+        QVERIFY(texte.waitForFinished(30000));
+        const QString lu = QString::fromUtf8(texte.readAllStandardOutput()).simplified();
+        QVERIFY2(lu.contains("Période réfractaire"), qPrintable(lu));
+        QVERIFY2(lu.contains("Élève(s) : " + noms), qPrintable(lu));
+        QProcess images;
+        images.start("pdfimages", {"-list", f.fileName()});
+        QVERIFY(images.waitForFinished(30000));
+        const QStringList lignes = QString::fromUtf8(images.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lignes.size(), 3); // two heading lines, one picture
+        const QStringList champs = lignes[2].split(' ', Qt::SkipEmptyParts);
+        QCOMPARE(champs[3].toInt(), 780 * e);        // its width in pixels
+        QVERIFY2(champs[12].toInt() >= 200, qPrintable(lignes[2])); // x-ppi
     }
 };
 

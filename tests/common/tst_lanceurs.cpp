@@ -290,6 +290,17 @@ private Q_SLOTS:
         QCOMPARE(QDir::current().canonicalPath(), QDir(travail.path()).canonicalPath());
     }
 
+    void environnement_des_programmes_lances()
+    {
+        // The real start: the variable reaches the program started, not this one.
+        installer_lanceur(nullptr);
+        QTemporaryDir d;
+        definir_environnement_enfants("KALMENO_ELEVES", "Léa et Hugo");
+        QVERIFY(lancer_detache({"/bin/sh", {"-c", "printf %s \"$KALMENO_ELEVES\" > noms.tmp && mv noms.tmp noms"}, d.path()}));
+        QTRY_COMPARE(lire(d.filePath("noms")), QString("Léa et Hugo").toUtf8());
+        QVERIFY(!qEnvironmentVariableIsSet("KALMENO_ELEVES"));
+    }
+
     void nettoyage_data()
     {
         QTest::addColumn<bool>("avec_lanceur");

@@ -128,7 +128,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("textes");
         QTest::addColumn<bool>("donnees_au_depart");
         const QStringList sorties{"-", "Copier l'image", "Enregistrer l'image…", "Imprimer…", "Exporter en PDF…",
-                                  "Exporter les données…", "-", "&Quitter"};
+                                  "Exporter les données…", "Noms des élèves…", "-", "&Quitter"};
         QTest::newRow("viewer") << "cassybio" << QStringList{"&Ouvrir..."} + sorties << false;
         QTest::newRow("mavoren") << "mavoren" << QStringList{"&Enregistrer les essais..."} + sorties << false;
         QTest::newRow("terplux") << "terplux" << sorties << true;
@@ -177,6 +177,29 @@ private Q_SLOTS:
         const QStringList l = QString::fromUtf8(o.mid(3)).split("\r\n");
         for (int i = 0; i < debut.size(); ++i) QVERIFY2(l.value(i).startsWith(debut[i]), qPrintable(l.value(i)));
         QVERIFY(rapports.isEmpty());
+    }
+
+    void noms_recus_de_kalmeno_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::newRow("viewer") << "cassybio";
+        QTest::newRow("mavoren") << "mavoren";
+        QTest::newRow("terplux") << "terplux";
+    }
+    void noms_recus_de_kalmeno()
+    {
+        // Started by Kalmeno after the names were given: no question again.
+        QFETCH(QString, nom);
+        QTemporaryDir d;
+        qputenv("KALMENO_ELEVES", "Léa et Hugo");
+        auto f = fenetre(nom, false, d.path());
+        qunsetenv("KALMENO_ELEVES");
+        SortiesPage *s = f->findChild<SortiesPage *>();
+        QVERIFY(s);
+        QCOMPARE(s->eleves(), QString("Léa et Hugo"));
+        FenetresModales modales({enregistrer_sous(d.filePath("feuille.pdf"))}); // the file only
+        element(*f, "ExporterPdf1")->trigger();
+        QVERIFY(lire_tout(d.filePath("feuille.pdf")).startsWith("%PDF"));
     }
 
     void rien_d_efface_dans_le_dossier_prive()
