@@ -11,6 +11,7 @@
 #include "compagnons/mavoren/fenetremavoren.h"
 #include "compagnons/terplux/fenetreterplux.h"
 #include "compagnons/terplux/vueimage.h"
+#include "classeurlu.h"
 #include "fichiersessai.h"
 #include "fenetresmodales.h"
 
@@ -152,30 +153,52 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("nom");
         QTest::addColumn<QStringList>("debut");
+        QTest::addColumn<QStringList>("feuilles"); // of the workbook, one per table of the CSV file
         QTest::newRow("viewer: the trials")
-            << "cassybio" << QStringList{"essai;temps (ms);EMG (mV)", "essai 1;0,000;1,000", "essai 1;0,500;-2,250"};
-        QTest::newRow("mavoren: the table") << "mavoren" << QStringList{"essai;Δt (ms)", "Réflexe n°1"};
+            << "cassybio" << QStringList{"essai;temps (ms);EMG (mV)", "essai 1;0,000;1,000", "essai 1;0,500;-2,250"}
+            << QStringList{"Enregistrement"};
+        QTest::newRow("mavoren: the table") << "mavoren" << QStringList{"essai;Δt (ms)", "Réflexe n°1"}
+                                            << QStringList{"Mesures"};
         QTest::newRow("terplux: the profile")
             << "terplux"
             << QStringList{"ligne du profil;10", "",
-                           "x (pixel);luminance de l'image (0 noir, 1 blanc);réponse des cellules (0 noir, 1 blanc)", "0;"};
+                           "x (pixel);luminance de l'image (0 noir, 1 blanc);réponse des cellules (0 noir, 1 blanc)", "0;"}
+            << QStringList{"Réglage", "Profil"};
     }
     void exporter_donnees()
     {
         QFETCH(QString, nom);
         QFETCH(QStringList, debut);
+        QFETCH(QStringList, feuilles);
         QTemporaryDir d;
         auto f = fenetre(nom, true, d.path());
         QVERIFY(f);
         const QString chemin = d.filePath("donnees.csv");
-        FenetresModales modales({enregistrer_sous(chemin)});
-        QAction *a = element(*f, "Exporterdonnees1");
-        QVERIFY(a->isEnabled());
-        a->trigger();
+        {
+            FenetresModales modales({enregistrer_sous(chemin)});
+            QAction *a = element(*f, "Exporterdonnees1");
+            QVERIFY(a->isEnabled());
+            a->trigger();
+        }
         const QByteArray o = lire_tout(chemin);
         QVERIFY(o.startsWith("\xEF\xBB\xBF"));
-        const QStringList l = QString::fromUtf8(o.mid(3)).split("\r\n");
+        QStringList l = QString::fromUtf8(o.mid(3)).split("\r\n");
         for (int i = 0; i < debut.size(); ++i) QVERIFY2(l.value(i).startsWith(debut[i]), qPrintable(l.value(i)));
+        // The workbook holds the same tables (a settings table has no header row).
+        {
+            FenetresModales modales({enregistrer_sous(d.filePath("donnees.xlsx"))});
+            element(*f, "Exporterdonnees1")->trigger();
+        }
+        l.removeLast();
+        Classeur attendu;
+        for (const QString &ligne : l) {
+            if (attendu.isEmpty() || ligne.isEmpty()) {
+                attendu.append({feuilles.value(attendu.size()), {}, feuilles.value(attendu.size()) == "Réglage" ? 0 : 1});
+                if (ligne.isEmpty()) continue;
+            }
+            attendu.last().lignes.append(ligne.split(';'));
+        }
+        verifier_classeur(d.filePath("donnees.xlsx"), attendu);
         QVERIFY(rapports.isEmpty());
     }
 

@@ -24,9 +24,19 @@ private Q_SLOTS:
     {
         EtatNernst e = etat_depart();
         e.membrane.gk = 40;
-        for (int t = 1; t <= 83; ++t) QVERIFY(e.pas_enregistrement());
+        for (int t = 1; t <= 83; ++t) {
+            QVERIFY(e.pas_enregistrement());
+            e.membrane.em = -t;
+            e.noter_enregistrement();
+        }
         QCOMPARE(e.etape, 83);
         QCOMPARE(e.programme.etape(83), (EtapeProg{40, 0, 150, 6, 8, 144}));
+        // Each step keeps what was in force when it was recorded, whatever
+        // the programme's step of that rank becomes afterwards.
+        e.programme.etape(1).gna = 100;
+        QCOMPARE(e.enregistre.size(), std::size_t(83));
+        QCOMPARE(e.enregistre[0].reglages, (EtapeProg{40, 0, 150, 6, 8, 144}));
+        QCOMPARE(e.enregistre[82].em, -83.0);
         QVERIFY(!e.pas_enregistrement());
         QCOMPARE(e.etape, 83);
         QCOMPARE(e.programme.nb_etapes, 0); // recording never changes the count
