@@ -1,8 +1,9 @@
 // Medians of what takes a page out of the program: the page picture of each
-// page as shown, the PDF sheet of the Fechner page, and the spreadsheet file
-// of a full Fechner grid.
+// page as shown, the PDF sheet of the Fechner page (its picture drawn at the
+// sheet's scale), and the spreadsheet file and workbook of a full Fechner grid.
 #include "app/tform1.h"
-#include "common/exportcsv.h"
+#include "common/classeur.h"
+#include "common/sortiespage.h"
 #include "common/feuille.h"
 #include "fechner/csvfechner.h"
 #include "fechner/grillefechner.h"
@@ -50,9 +51,9 @@ BENCHMARK(BM_ImagePage)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
 void BM_PdfPage(benchmark::State &state)
 {
     TForm1 &f = fenetre();
-    const QImage image = f.image_page(2);
     for (auto _ : state)
-        benchmark::DoNotOptimize(octets_pdf(image, {QStringLiteral("Loi de Fechner"), QDate(2026, 12, 9), "Léa"}));
+        benchmark::DoNotOptimize(octets_pdf(SortiesPage::image_feuille(f.vue_page(2)),
+                                            {QStringLiteral("Loi de Fechner"), QDate(2026, 12, 9), "Léa"}));
 }
 BENCHMARK(BM_PdfPage)->Unit(benchmark::kMillisecond);
 
@@ -62,5 +63,12 @@ void BM_CsvFechnerGrillePleine(benchmark::State &state)
     for (auto _ : state) benchmark::DoNotOptimize(csv::octets(lignes_csv_fechner(g)));
 }
 BENCHMARK(BM_CsvFechnerGrillePleine)->Unit(benchmark::kMillisecond);
+
+void BM_ClasseurFechnerGrillePleine(benchmark::State &state)
+{
+    const Classeur c{{QStringLiteral("Essais"), lignes_csv_fechner(grille_pleine())}};
+    for (auto _ : state) benchmark::DoNotOptimize(classeur::octets_xlsx(c));
+}
+BENCHMARK(BM_ClasseurFechnerGrillePleine)->Unit(benchmark::kMillisecond);
 
 } // namespace
