@@ -30,7 +30,8 @@ if [ ${#manquants[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${manquants[@]}"
 fi
 
-# Debian's source of qt6-base, from the same archive as the binaries.
+# Debian's source of qt6-base, from the same archive as the binaries (its
+# third-party libraries are built in: the Windows side has none of Debian's).
 mkdir -p "$cache/source"
 source_qt=$(find "$cache/source" -maxdepth 1 -type d -name 'qt6-base-6.4.2*' | head -n 1)
 if [ -z "$source_qt" ]; then
@@ -74,7 +75,9 @@ if [ ! -f "$construction/build.ninja" ]; then
         -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
         -DFEATURE_tabletevent=OFF -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_direct2d=OFF \
         -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_network=OFF -DFEATURE_concurrent=OFF \
-        -DFEATURE_xml=OFF -DFEATURE_vulkan=OFF
+        -DFEATURE_xml=OFF -DFEATURE_vulkan=OFF -DFEATURE_zstd=OFF -DFEATURE_icu=OFF \
+        -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF \
+        -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_doubleconversion=OFF
 fi
 cmake --build "$construction" --parallel 2
 cmake --install "$construction"
