@@ -6,8 +6,6 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-#include <unistd.h>
-
 namespace dossiers_dialogues {
 
 namespace {
@@ -53,7 +51,7 @@ bool prive(const QString &dossier)
 bool inscriptible(const QString &dossier)
 {
     const QFileInfo f(dossier);
-    return f.isDir() && ::access(QFile::encodeName(f.absoluteFilePath()).constData(), W_OK | X_OK) == 0;
+    return f.isDir() && f.isWritable();
 }
 
 QString documents()
