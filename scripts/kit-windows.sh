@@ -3,7 +3,8 @@
 # for Windows (x86_64, MinGW-w64 with POSIX threads), from Debian's own
 # qt6-base source, the same version as the host Qt whose moc, rcc and uic the
 # cross build uses. Core, Gui, Widgets, PrintSupport and Test; shared
-# libraries. The kit goes into a cache folder outside the repository and is
+# libraries. Direct2D stays on: without it Gui leaves out the DirectWrite font
+# engine that PrintSupport's Windows print engine calls. The kit goes into a cache folder outside the repository and is
 # reused on later runs; its path is printed last. The first run takes about
 # an hour on 2 cores. Resumable: a build stopped midway goes on where it was.
 #
@@ -63,9 +64,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 EOF
 
+# Configured again at each run (quick once configured): a changed option reaches
+# the build kept in the cache.
 construction=$cache/qt-construction
-if [ ! -f "$construction/build.ninja" ]; then
-    cmake -S "$source_qt" -B "$construction" -G Ninja \
+cmake -S "$source_qt" -B "$construction" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$chaine" \
         -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_INSTALL_PREFIX="$kit" \
@@ -73,12 +75,12 @@ if [ ! -f "$construction/build.ninja" ]; then
         -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DBUILD_SHARED_LIBS=ON \
         -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
-        -DFEATURE_tabletevent=OFF -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_direct2d=OFF \
+        -DFEATURE_tabletevent=OFF -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF \
         -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_network=OFF -DFEATURE_concurrent=OFF \
         -DFEATURE_xml=OFF -DFEATURE_vulkan=OFF -DFEATURE_zstd=OFF -DFEATURE_icu=OFF \
         -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF \
-        -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_doubleconversion=OFF
-fi
+        -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_doubleconversion=OFF \
+        -DFEATURE_direct2d=ON
 cmake --build "$construction" --parallel 2
 cmake --install "$construction"
 touch "$kit/.complet"
