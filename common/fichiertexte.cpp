@@ -1,5 +1,6 @@
 #include "common/fichiertexte.h"
 #include "common/erreures.h"
+#include "common/fichierssysteme.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -7,37 +8,8 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
-
-// Opens a path for reading if it is a regular file; -1 otherwise. Non-blocking
-// so that a FIFO cannot hang us.
-int ouvrir_ordinaire(const QString &chemin)
-{
-    const QByteArray c = QFile::encodeName(chemin);
-    if (c.isEmpty()) return -1;
-    const int fd = ::open(c.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return -1;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
-// One read, retried when interrupted; throws ErreurES on a failure.
-qsizetype lire_bloc(int fd, char *tampon, qsizetype taille)
-{
-    for (;;) {
-        const ssize_t n = ::read(fd, tampon, std::size_t(taille));
-        if (n >= 0) return n;
-        if (errno != EINTR) throw ErreurES::depuis_errno(errno);
-    }
-}
 
 constexpr qsizetype BLOC = 65536;
 
@@ -51,14 +23,14 @@ LecteurLignes::LecteurLignes(QByteArray octets) : tampon_(std::move(octets))
 
 LecteurLignes::~LecteurLignes()
 {
-    if (fd_ >= 0) ::close(fd_);
+    if (fd_ >= 0) fermer_descripteur(fd_);
 }
 
 bool LecteurLignes::ouvrir(const QString &chemin)
 {
-    const int fd = ouvrir_ordinaire(chemin);
+    const int fd = ouvrir_lecture_ordinaire(chemin);
     if (fd < 0) return false;
-    if (fd_ >= 0) ::close(fd_);
+    if (fd_ >= 0) fermer_descripteur(fd_);
     fd_ = fd;
     tampon_.clear();
     pos_ = 0;
@@ -77,7 +49,7 @@ bool LecteurLignes::remplir()
     tampon_.resize(avant + BLOC);
     qsizetype n = 0;
     try {
-        n = lire_bloc(fd_, tampon_.data() + avant, BLOC);
+        n = lire_descripteur(fd_, tampon_.data() + avant, BLOC);
     } catch (...) {
         tampon_.resize(avant);
         throw;
@@ -87,7 +59,7 @@ bool LecteurLignes::remplir()
     if (z >= 0) tampon_.truncate(z);
     if (n == 0 || z >= 0) {
         epuise_ = true;
-        ::close(fd_);
+        fermer_descripteur(fd_);
         fd_ = -1;
     }
     return n > 0;
@@ -203,32 +175,30 @@ QString depuis_cp1252(const QByteArray &octets)
 
 bool est_fichier_ordinaire(const QString &chemin)
 {
-    struct stat st {};
-    const QByteArray c = QFile::encodeName(chemin);
-    return !c.isEmpty() && ::stat(c.constData(), &st) == 0 && S_ISREG(st.st_mode);
+    return type_chemin(chemin) == TypeChemin::Ordinaire;
 }
 
 bool lire_fichier(const QString &chemin, QByteArray &octets, qint64 limite)
 {
-    const int fd = ouvrir_ordinaire(chemin);
+    const int fd = ouvrir_lecture_ordinaire(chemin);
     if (fd < 0) return false;
     octets.clear();
     const qint64 voulu = limite < 0 ? 0 : limite + 1;
     // One allocation of the size to be read, rather than a growing copy.
-    struct stat st {};
-    if (::fstat(fd, &st) == 0) octets.reserve(qsizetype(std::min<qint64>(voulu, qint64(st.st_size) + 1)));
+    const qint64 taille = taille_descripteur(fd);
+    if (taille >= 0) octets.reserve(qsizetype(std::min<qint64>(voulu, taille + 1)));
     char tampon[BLOC];
     try {
         while (octets.size() < voulu) {
-            const qsizetype n = lire_bloc(fd, tampon, qsizetype(std::min<qint64>(BLOC, voulu - octets.size())));
+            const qsizetype n = lire_descripteur(fd, tampon, qsizetype(std::min<qint64>(BLOC, voulu - octets.size())));
             if (n == 0) break;
             octets.append(tampon, n);
         }
     } catch (...) {
-        ::close(fd);
+        fermer_descripteur(fd);
         throw;
     }
-    ::close(fd);
+    fermer_descripteur(fd);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "common/lanceurs.h"
 #include "common/erreures.h"
+#include "common/fichierssysteme.h"
 #include "common/fichiertexte.h"
 #include "common/plateforme.h"
 
@@ -9,9 +10,6 @@
 #include <QSaveFile>
 
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 const char *const ENREG_REFRACTAIRE = "/cassybio/electro/&refr~A.exw";
 const char *const ENREG_RECRUTEMENT = "/cassybio/electro/&recr~A.exw";
@@ -25,7 +23,7 @@ constexpr qsizetype TAILLE_MAX_MODELE = 1024 * 1024;
 
 } // namespace
 
-QString pif_csb() { return dossier_csb() + QStringLiteral("/cassybio.pif"); }
+QString pif_csb() { return joindre(dossier_csb(), QStringLiteral("cassybio.pif")); }
 
 QList<qsizetype> copier(const QString &source, const QString &destination)
 {
@@ -36,12 +34,10 @@ QList<qsizetype> copier(const QString &source, const QString &destination)
 
     // A new file renamed over the target: a link in its place is removed first,
     // so it is replaced and never followed.
-    struct stat st {};
-    const QByteArray cible = QFile::encodeName(destination);
-    if (::lstat(cible.constData(), &st) == 0 && S_ISLNK(st.st_mode)) ::unlink(cible.constData());
+    if (type_chemin(destination, false) == TypeChemin::Lien) supprimer_fichier(destination);
     // The toolkit refuses a folder without setting errno: without this, the
     // report would show whatever error came before.
-    if (::stat(cible.constData(), &st) == 0 && S_ISDIR(st.st_mode)) throw ErreurES::depuis_errno(EISDIR);
+    if (type_chemin(destination) == TypeChemin::Dossier) throw ErreurES::depuis_errno(EISDIR);
     QSaveFile dst(destination);
     dst.setDirectWriteFallback(true);
     errno = 0;
@@ -69,17 +65,6 @@ QList<qsizetype> copier(const QString &source, const QString &destination)
     return blocs;
 }
 
-namespace {
-
-// The private folder: made for this user alone; failure (it exists) ignored.
-void creer_dossier_prive(const QString &chemin)
-{
-    QDir().mkpath(QFileInfo(chemin).path());
-    ::mkdir(QFile::encodeName(chemin).constData(), 0700);
-}
-
-} // namespace
-
 bool adap_cassybio(const QString &rep_depart, QStringList &lignes, QString &chemin_cassybio)
 {
     const QString modele = chemin_insensible(joindre(joindre(rep_depart, QStringLiteral("cassybio")), QStringLiteral("cassybio.sav")));
@@ -103,12 +88,12 @@ bool adap_cassybio(const QString &rep_depart, QStringList &lignes, QString &chem
     }
     lignes = lues;
 
-    const QString bat = dossier_csb() + QStringLiteral("/cassybio.bat");
+    const QString bat = joindre(dossier_csb(), QStringLiteral("cassybio.bat"));
     for (int k = 1; k <= 4; ++k) {
         if (k >= lignes.size() || !lignes[k].contains(QLatin1String("SET CHEM_CAS"))) continue;
         chemin_cassybio = joindre(rep_depart, QStringLiteral("CASSYBIO")) + QLatin1Char('/');
         lignes[k] = QStringLiteral("SET CHEM_CAS=") + chemin_cassybio;
-        creer_dossier_prive(dossier_csb());
+        preparer_dossier_csb();
         QList<QByteArray> sortie;
         for (const QString &l : lignes) sortie << vers_cp1252(l);
         bool ecrit = false;
@@ -128,7 +113,7 @@ void voir_enregistrement(const QString &fichier_requis, const QString &enregistr
     if (!QFileInfo::exists(fichier_requis)) return;
     const QString d = rep_courant();
     changer_rep(dossier_csb());
-    lancer_detache({pif_csb(), {d + enregistrement}, dossier_csb()});
+    lancer_detache({pif_csb(), {QDir::toNativeSeparators(d + enregistrement)}, dossier_csb()});
     changer_rep(d);
 }
 
@@ -147,9 +132,8 @@ void nettoyer_csb()
     // Only the two files written at start-up: what a pupil saved there stays,
     // and so does the folder then.
     for (const char *nom : {"cassybio.bat", "cassybio.pif"}) {
-        const QByteArray chemin = QFile::encodeName(dossier_csb() + QLatin1Char('/') + QLatin1String(nom));
-        struct stat st {};
-        if (::lstat(chemin.constData(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(chemin.constData());
+        const QString chemin = joindre(dossier_csb(), QLatin1String(nom));
+        if (type_chemin(chemin, false) == TypeChemin::Ordinaire) supprimer_fichier(chemin);
     }
-    ::rmdir(QFile::encodeName(dossier_csb()).constData());
+    supprimer_dossier_vide(dossier_csb());
 }

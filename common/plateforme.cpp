@@ -1,14 +1,17 @@
 #include "common/plateforme.h"
 #include "common/erreures.h"
+#include "common/fichierssysteme.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
-#include <cerrno>
-#include <unistd.h>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 QString rep_depart_de(const QString &repertoire)
 {
@@ -21,8 +24,8 @@ QString rep_courant() { return rep_depart_de(QDir::currentPath()); }
 
 void changer_rep(const QString &chemin)
 {
-    const QByteArray c = QFile::encodeName(chemin.isEmpty() ? QStringLiteral("/") : chemin);
-    if (::chdir(c.constData()) != 0) throw ErreurES::depuis_errno(errno, true);
+    const int erreur = changer_repertoire_systeme(chemin);
+    if (erreur != 0) throw ErreurES::depuis_errno(erreur, true);
 }
 
 QString avec_extension(const QString &chemin, const QStringList &connues, const QString &defaut)
@@ -37,6 +40,10 @@ QString joindre(const QString &base, const QString &nom) { return base + QDir::s
 
 QString chemin_insensible(const QString &chemin)
 {
+#ifdef Q_OS_WIN
+    // The file system already ignores case.
+    return chemin;
+#endif
     if (chemin.isEmpty() || QFileInfo::exists(chemin)) return chemin;
     const bool absolu = chemin.startsWith(QLatin1Char('/'));
     const QStringList parties = chemin.split(QLatin1Char('/'), Qt::SkipEmptyParts);
@@ -84,15 +91,49 @@ QProcessEnvironment &environnement_enfants()
 
 } // namespace
 
+namespace {
+
+// The user's own folder for the launcher files, when no other is given.
+QString dossier_csb_utilisateur()
+{
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty()) return QFile::decodeName(runtime) + QStringLiteral("/kalmeno/csb");
+    return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+                                    + QStringLiteral("/kalmeno/csb"));
+}
+
+// Set once "c:\csb" could not be made: the user's own folder is used instead.
+bool &csb_repli()
+{
+    static bool r = false;
+    return r;
+}
+
+} // namespace
+
 QString dossier_csb()
 {
     if (!csb_choisi().isEmpty()) return csb_choisi();
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty()) return QFile::decodeName(runtime) + QStringLiteral("/kalmeno/csb");
-    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/kalmeno/csb");
+#ifdef Q_OS_WIN
+    if (!csb_repli()) return QStringLiteral("c:\\csb");
+#endif
+    return dossier_csb_utilisateur();
 }
 
-void definir_dossier_csb(const QString &chemin) { csb_choisi() = chemin; }
+void definir_dossier_csb(const QString &chemin)
+{
+    csb_choisi() = chemin;
+    csb_repli() = false;
+}
+
+void preparer_dossier_csb()
+{
+    creer_dossier_prive(dossier_csb());
+    if (csb_choisi().isEmpty() && !csb_repli() && type_chemin(dossier_csb()) != TypeChemin::Dossier) {
+        csb_repli() = true;
+        if (type_chemin(dossier_csb()) != TypeChemin::Dossier) creer_dossier_prive(dossier_csb());
+    }
+}
 
 bool lancer_detache(const Lancement &l)
 {
@@ -105,11 +146,21 @@ bool lancer_detache(const Lancement &l)
     p.setProgram(programme);
     p.setArguments(l.arguments);
     p.setWorkingDirectory(l.repertoire);
-    if (!environnement_enfants().isEmpty()) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(environnement_enfants());
-        p.setProcessEnvironment(env);
-    }
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(environnement_enfants());
+#ifdef Q_OS_WIN
+    // The companions stand in folders of their own (and the launcher in
+    // "c:\csb"): they find the toolkit's libraries and plug-ins beside Kalmeno.
+    const QString ici = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    env.insert(QStringLiteral("PATH"), ici + QLatin1Char(';') + env.value(QStringLiteral("PATH")));
+    env.insert(QStringLiteral("QT_PLUGIN_PATH"), ici + QStringLiteral("\\plugins"));
+    // Shown maximised, as the design's show code 3 asks.
+    p.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments *a) {
+        a->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
+        a->startupInfo->wShowWindow = SW_SHOWMAXIMIZED;
+    });
+#endif
+    p.setProcessEnvironment(env);
     return p.startDetached();
 }
 

@@ -21,9 +21,14 @@ QString joindre(const QString &base, const QString &nom);
 // regard to case ("cassybio" finds "CASSYBIO"). Unchanged when nothing matches.
 QString chemin_insensible(const QString &chemin);
 
-// The folder that stands for "c:\csb": private to the user. Tests point it elsewhere.
+// The folder that stands for "c:\csb": that folder itself on Windows (the
+// user's own when it cannot be made), elsewhere a folder private to the user.
+// Tests point it elsewhere.
 QString dossier_csb();
 void definir_dossier_csb(const QString &chemin); // "" restores the default
+// Makes that folder (a failure, it exists, is ignored); on Windows, when
+// "c:\csb" cannot be made, the user's own folder stands for it from then on.
+void preparer_dossier_csb();
 
 // A program started detached, never through a shell, never waited for.
 struct Lancement {

@@ -1,6 +1,10 @@
 #include "common/polices.h"
 #include "common/nombres.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFontDatabase>
+#include <QGuiApplication>
 #include <QStringList>
 
 QFont police(const QString &famille, int pixels, bool gras)
@@ -18,6 +22,13 @@ int pixels_de_points(int points) { return arrondi(points * 96.0 / 72.0); }
 
 void installer_substitutions()
 {
+    // Fonts shipped beside the program (the Windows build's Liberation
+    // fallbacks), for a system that lacks a family the pages name.
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+        const QDir polices(QCoreApplication::applicationDirPath() + QStringLiteral("/polices"));
+        for (const QString &f : polices.entryList({QStringLiteral("*.ttf")}, QDir::Files))
+            QFontDatabase::addApplicationFont(polices.filePath(f));
+    }
     const QString sans = QStringLiteral("Liberation Sans");
     const QString dejavu = QStringLiteral("DejaVu Sans");
     QFont::insertSubstitutions(QStringLiteral("System"), QStringList() << sans << dejavu);

@@ -38,11 +38,16 @@ bool installer_francais()
     QCoreApplication::installTranslator(new TextesManquants(QCoreApplication::instance()));
     // Owned by the application, so it lives as long as the texts are shown.
     auto *traducteur = new QTranslator(QCoreApplication::instance());
-    if (!traducteur->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete traducteur;
-        return false;
-    }
-    return QCoreApplication::installTranslator(traducteur);
+    // The toolkit's own folder; else, for a program standing away from the
+    // toolkit's libraries (a companion in its folder), the one beside the
+    // plug-ins it was given.
+    QStringList dossiers{QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
+    for (const QString &greffons : QCoreApplication::libraryPaths())
+        dossiers << greffons + QStringLiteral("/../translations");
+    for (const QString &dossier : dossiers)
+        if (traducteur->load(QStringLiteral("qtbase_fr"), dossier)) return QCoreApplication::installTranslator(traducteur);
+    delete traducteur;
+    return false;
 }
 
 ModeleFichiersFrancais::ModeleFichiersFrancais(QObject *parent) : QIdentityProxyModel(parent) {}

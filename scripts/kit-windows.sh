@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Builds, once, the Qt kit Kalmeno's Windows build links against: Qt 6.4.2
+# Builds, once, the kit Kalmeno's Windows build links against: Qt 6.4.2
 # for Windows (x86_64, MinGW-w64 with POSIX threads), from Debian's own
 # qt6-base source, the same version as the host Qt whose moc, rcc and uic the
 # cross build uses. Core, Gui, Widgets, PrintSupport and Test; shared
-# libraries. Direct2D stays on: without it Gui leaves out the DirectWrite font
+# libraries; and libxlsxwriter (static, Debian's source too) over MinGW's
+# zlib. Direct2D stays on: without it Gui leaves out the DirectWrite font
 # engine that PrintSupport's Windows print engine calls. The kit goes into a cache folder outside the repository and is
 # reused on later runs; its path is printed last. The first run takes about
 # an hour on 2 cores. Resumable: a build stopped midway goes on where it was.
@@ -13,7 +14,8 @@ set -euo pipefail
 
 cache=${KALMENO_CACHE:-$HOME/.cache/kalmeno-windows}
 kit=$cache/qt-6.4.2-mingw64
-if [ -f "$kit/.complet" ]; then
+xlsx=$cache/xlsxwriter-mingw64
+if [ -f "$kit/.complet" ] && [ -f "$xlsx/.complet" ]; then
     echo "$kit"
     exit 0
 fi
@@ -21,7 +23,7 @@ fi
 sudo_cmd=""
 [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
 paquets=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix cmake ninja-build dpkg-dev
-         qt6-base-dev qt6-base-dev-tools perl python3)
+         libz-mingw-w64-dev qt6-base-dev qt6-base-dev-tools perl python3)
 manquants=()
 for p in "${paquets[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
@@ -48,6 +50,11 @@ if [ -z "$source_qt" ]; then
     (cd "$cache/source" && apt-get source -qq qt6-base=6.4.2+dfsg-10)
     source_qt=$(find "$cache/source" -maxdepth 1 -type d -name 'qt6-base-6.4.2*' | head -n 1)
 fi
+source_xlsx=$(find "$cache/source" -maxdepth 1 -type d -name 'libxlsxwriter-*' | head -n 1)
+if [ -z "$source_xlsx" ]; then
+    (cd "$cache/source" && apt-get source -qq libxlsxwriter)
+    source_xlsx=$(find "$cache/source" -maxdepth 1 -type d -name 'libxlsxwriter-*' | head -n 1)
+fi
 
 # The cross compiler, for CMake.
 chaine=$cache/mingw64.cmake
@@ -63,6 +70,20 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 EOF
+
+# The workbook library: static, numbers written without the C locale's say.
+if [ ! -f "$xlsx/.complet" ]; then
+    cmake -S "$source_xlsx" -B "$cache/xlsxwriter-construction" -G Ninja \
+            -DCMAKE_TOOLCHAIN_FILE="$chaine" -DCMAKE_BUILD_TYPE=Release \
+            -DCMAKE_INSTALL_PREFIX="$xlsx" -DBUILD_SHARED_LIBS=OFF -DUSE_DTOA_LIBRARY=ON
+    cmake --build "$cache/xlsxwriter-construction" --parallel 2
+    cmake --install "$cache/xlsxwriter-construction"
+    touch "$xlsx/.complet"
+fi
+if [ -f "$kit/.complet" ]; then
+    echo "$kit"
+    exit 0
+fi
 
 # Configured again at each run (quick once configured): a changed option reaches
 # the build kept in the cache.

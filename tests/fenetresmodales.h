@@ -116,7 +116,7 @@ private:
         // The pupil answers a new window once it has the keyboard.
         const QPointer<QWidget> fenetre = w;
         if (attendre_clavier && !toujours)
-            QTest::qWaitFor([&] { return !fenetre || QApplication::activeWindow() == fenetre; }, 2000);
+            (void)QTest::qWaitFor([&] { return !fenetre || QApplication::activeWindow() == fenetre; }, 2000);
         if (!fenetre) return;
         repondues << fenetre;
         const bool deja = QTest::currentTestFailed();
