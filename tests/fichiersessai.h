@@ -6,7 +6,12 @@
 #include <QFileInfo>
 #include <QtTest>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#include <psapi.h>
+#else
 #include <sys/resource.h>
+#endif
 
 // The bytes of a file, or "<absent>" when it cannot be read.
 inline QByteArray lire_tout(const QString &chemin)
@@ -39,9 +44,15 @@ inline void ecrire_enorme(const QString &chemin, const QByteArray &debut, qint64
 // file of hundreds of MB raises it by as much.
 inline long pic_memoire_ko()
 {
+#ifdef Q_OS_WIN
+    PROCESS_MEMORY_COUNTERS m{};
+    GetProcessMemoryInfo(GetCurrentProcess(), &m, sizeof m);
+    return long(m.PeakWorkingSetSize / 1024);
+#else
     rusage r{};
     ::getrusage(RUSAGE_SELF, &r);
     return r.ru_maxrss;
+#endif
 }
 
 // The same text with other line ends, and with a UTF-8 byte-order mark.

@@ -4,18 +4,33 @@
 // (a write beyond it fails, as on a full disk), or the rights of an ordinary
 // user (so that read-only folders and files bind, even when the tests run as
 // root). The child's body returns bytes that the parent reads back.
+// Windows has no fork, no file-size limit, no FIFO and no file owners: a test
+// that provokes its failure with them has "posix" in its name and, there,
+// says so with SANS_WINDOWS (the helpers below then do nothing).
 #include <QByteArray>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QString>
+#include <QtTest>
 
 #include <csignal>
 #include <functional>
+#ifndef Q_OS_WIN
 #include <grp.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
+
+#ifdef Q_OS_WIN
+#define SANS_WINDOWS(raison) QSKIP("cannot run on Windows: " raison)
+#else
+#define SANS_WINDOWS(raison) \
+    do {                     \
+    } while (false)
+#endif
 
 struct Fils {
     bool sans_privileges = false; // run as "nobody" when started as root
@@ -27,6 +42,18 @@ struct ResultatFils {
     int statut = -1;   // exit status; -1 when the child did not exit normally
     QByteArray sortie; // what the body returned
 };
+
+#ifdef Q_OS_WIN
+
+inline ResultatFils dans_un_fils(const Fils &, const std::function<QByteArray()> &) { return {}; }
+inline bool creer_fifo(const QString &) { return false; }
+inline bool changer_mode(const QString &, int) { return false; }
+struct LimiteTaille {
+    explicit LimiteTaille(qint64) {}
+    bool posee = false;
+};
+
+#else
 
 namespace fils_detail {
 
@@ -90,6 +117,35 @@ inline ResultatFils dans_un_fils(const Fils &f, const std::function<QByteArray()
     r.statut = WIFEXITED(etat) ? WEXITSTATUS(etat) : -1;
     return r;
 }
+
+// A FIFO (a named pipe), which no reader may wait on.
+inline bool creer_fifo(const QString &chemin) { return ::mkfifo(QFile::encodeName(chemin).constData(), 0600) == 0; }
+inline bool changer_mode(const QString &chemin, int mode)
+{
+    return ::chmod(QFile::encodeName(chemin).constData(), mode_t(mode)) == 0;
+}
+
+// A file-size limit on this process while it lives (a write beyond it fails
+// with EFBIG instead of a signal).
+struct LimiteTaille {
+    explicit LimiteTaille(qint64 octets) : signal_avant(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        if (::getrlimit(RLIMIT_FSIZE, &avant) != 0) return;
+        rlimit limite = avant;
+        limite.rlim_cur = rlim_t(octets);
+        posee = ::setrlimit(RLIMIT_FSIZE, &limite) == 0;
+    }
+    ~LimiteTaille()
+    {
+        if (posee) ::setrlimit(RLIMIT_FSIZE, &avant);
+        std::signal(SIGXFSZ, signal_avant);
+    }
+    void (*signal_avant)(int);
+    rlimit avant{};
+    bool posee = false;
+};
+
+#endif
 
 // A folder where an ordinary user may not create files; the files in it keep
 // their own modes.

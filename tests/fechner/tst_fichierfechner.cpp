@@ -8,10 +8,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -259,7 +255,7 @@ private Q_SLOTS:
         // Nothing that is not a regular file is read; the grid stays as it was.
         QTest::newRow("missing") << "missing";
         QTest::newRow("folder") << "folder";
-        QTest::newRow("fifo") << "fifo";
+        QTest::newRow("fifo (posix)") << "fifo";
         QTest::newRow("empty name") << "";
     }
     void lecture_impossible()
@@ -268,7 +264,10 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString chemin = quoi.isEmpty() ? QString() : dir.filePath(quoi + QStringLiteral(".fch"));
         if (quoi == QLatin1String("folder")) QVERIFY(QDir().mkdir(chemin));
-        if (quoi == QLatin1String("fifo")) QCOMPARE(::mkfifo(QFile::encodeName(chemin).constData(), 0600), 0);
+        if (quoi == QLatin1String("fifo")) {
+            SANS_WINDOWS("no FIFO there");
+            QVERIFY(creer_fifo(chemin));
+        }
         GrilleFechner g = depart();
         QVERIFY(!lire_fch(chemin, g));
         QVERIFY(g == depart());
@@ -296,7 +295,7 @@ private Q_SLOTS:
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(), 2);
     }
 
-    void dossier_lecture_seule_data()
+    void dossier_lecture_seule_posix_data()
     {
         QTest::addColumn<bool>("fichier_ecrivable");
         // A folder that takes no new file, for an ordinary user (root is run
@@ -305,45 +304,43 @@ private Q_SLOTS:
         QTest::newRow("writable file: overwritten in place") << true;
         QTest::newRow("read-only file: kept") << false;
     }
-    void dossier_lecture_seule()
+    void dossier_lecture_seule_posix()
     {
+        SANS_WINDOWS("an ordinary user's rights on a folder, in a forked child");
         QFETCH(bool, fichier_ecrivable);
         QTemporaryDir dir(QStringLiteral("/tmp/kalmeno-XXXXXX"));
         const QString chemin = dir.filePath(QStringLiteral("classe.fch"));
         ecrire_tout(chemin, "old");
-        if (!fichier_ecrivable) QCOMPARE(::chmod(QFile::encodeName(chemin).constData(), 0444), 0);
-        QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
+        if (!fichier_ecrivable) QVERIFY(changer_mode(chemin, 0444));
+        QVERIFY(changer_mode(dir.path(), 0555));
         const ResultatFils r = dans_un_fils({true, -1, dir.path()}, [&]() -> QByteArray {
             return ecrire_fch(chemin, depart()) ? "true" : "false";
         });
-        ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+        changer_mode(dir.path(), 0755);
         QCOMPARE(r.statut, 0);
         QCOMPARE(r.sortie, QByteArray(fichier_ecrivable ? "true" : "false"));
         QCOMPARE(lire_tout(chemin), fichier_ecrivable ? octets_fch(depart()) : QByteArray("old"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
 
-    void echec_en_ecrivant()
+    void echec_en_ecrivant_posix()
     {
+        SANS_WINDOWS("a file-size limit");
         // The disk refuses the bytes (here a file-size limit): the write fails
         // and the old file stays whole in place.
         QTemporaryDir dir;
         const QString chemin = dir.filePath(QStringLiteral("classe.fch"));
         ecrire_tout(chemin, "old");
-        auto ancien = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limite{}, avant{};
-        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &avant), 0);
-        limite = avant;
-        limite.rlim_cur = 100;
-        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limite), 0);
         bool leve = false;
-        try {
-            ecrire_fch(chemin, pleine(QStringLiteral("%1-%2")));
-        } catch (const ErreurES &) {
-            leve = true;
+        {
+            const LimiteTaille limite(100);
+            QVERIFY(limite.posee);
+            try {
+                ecrire_fch(chemin, pleine(QStringLiteral("%1-%2")));
+            } catch (const ErreurES &) {
+                leve = true;
+            }
         }
-        ::setrlimit(RLIMIT_FSIZE, &avant);
-        std::signal(SIGXFSZ, ancien);
         QVERIFY(leve);
         QCOMPARE(lire_tout(chemin), QByteArray("old"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);

@@ -18,9 +18,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
-#include <unistd.h>
 
 namespace {
 
@@ -689,7 +686,7 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(chemin).isDir());
     }
 
-    void sauvegarde_dossier_lecture_seule_data()
+    void sauvegarde_dossier_lecture_seule_posix_data()
     {
         QTest::addColumn<bool>("fichier_ecrivable");
         QTest::addColumn<bool>("sauve");
@@ -699,8 +696,9 @@ private Q_SLOTS:
         QTest::newRow("writable file") << true << true;
         QTest::newRow("read-only file") << false << false;
     }
-    void sauvegarde_dossier_lecture_seule()
+    void sauvegarde_dossier_lecture_seule_posix()
     {
+        SANS_WINDOWS("an ordinary user's rights on a folder, in a forked child");
         QFETCH(bool, fichier_ecrivable);
         QFETCH(bool, sauve);
         QTemporaryDir seul(QStringLiteral("/tmp/kalmeno-XXXXXX"));
@@ -752,20 +750,18 @@ private Q_SLOTS:
         QFile::remove(chemin);
     }
 
-    void sauvegarde_interrompue()
+    void sauvegarde_interrompue_posix()
     {
+        SANS_WINDOWS("a file-size limit");
         // The disk refuses the bytes: the pupil is told, the old file is kept.
         const QString chemin = dir.filePath(QStringLiteral("ancien.fch"));
         ecrire_tout(chemin, "old");
-        auto ancien = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit avant{}, limite{};
-        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &avant), 0);
-        limite = avant;
-        limite.rlim_cur = 200;
-        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limite), 0);
-        const bool ok = page->sauver_fechner(chemin);
-        ::setrlimit(RLIMIT_FSIZE, &avant);
-        std::signal(SIGXFSZ, ancien);
+        bool ok = true;
+        {
+            const LimiteTaille limite(200);
+            QVERIFY(limite.posee);
+            ok = page->sauver_fechner(chemin);
+        }
         QVERIFY(!ok);
         QCOMPARE(rapports, QStringList{QStringLiteral("Ne peut créer le fichier %1.").arg(chemin)});
         QCOMPARE(lire_tout(chemin), QByteArray("old"));

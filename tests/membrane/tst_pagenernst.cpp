@@ -896,8 +896,9 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo(chemin).isFile());
     }
 
-    void sauver_garde_l_ancien_si_echec()
+    void sauver_garde_l_ancien_si_echec_posix()
     {
+        SANS_WINDOWS("a file-size limit in a forked child");
         // The disk refuses the bytes (a file-size limit in a child process,
         // which binds root too): the pupil is told and the old file is kept
         // byte for byte.
