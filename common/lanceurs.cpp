@@ -41,7 +41,12 @@ QList<qsizetype> copier(const QString &source, const QString &destination)
     QSaveFile dst(destination);
     dst.setDirectWriteFallback(true);
     errno = 0;
-    if (!dst.open(QIODevice::WriteOnly)) throw ErreurES::depuis_errno(errno ? errno : EACCES);
+    if (!dst.open(QIODevice::WriteOnly)) {
+        // Told from the folder itself: not every system leaves the reason in errno.
+        const QFileInfo dossier(QFileInfo(destination).path());
+        const int err = !dossier.exists() ? ENOENT : !dossier.isDir() ? ENOTDIR : errno ? errno : EACCES;
+        throw ErreurES::depuis_errno(err);
+    }
     QByteArray tampon(10100, '\0');
     for (;;) {
         errno = 0;
@@ -91,7 +96,7 @@ bool adap_cassybio(const QString &rep_depart, QStringList &lignes, QString &chem
     const QString bat = joindre(dossier_csb(), QStringLiteral("cassybio.bat"));
     for (int k = 1; k <= 4; ++k) {
         if (k >= lignes.size() || !lignes[k].contains(QLatin1String("SET CHEM_CAS"))) continue;
-        chemin_cassybio = joindre(rep_depart, QStringLiteral("CASSYBIO")) + QLatin1Char('/');
+        chemin_cassybio = joindre(rep_depart, QStringLiteral("CASSYBIO")) + QDir::separator();
         lignes[k] = QStringLiteral("SET CHEM_CAS=") + chemin_cassybio;
         preparer_dossier_csb();
         QList<QByteArray> sortie;

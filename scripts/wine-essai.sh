@@ -10,5 +10,12 @@ export WINEPREFIX=${WINEPREFIX:-$cache/wine}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 export WINEPATH="Z:$kit/bin;Z:$(ls -d /usr/lib/gcc/x86_64-w64-mingw32/*-posix | head -n 1);Z:/usr/x86_64-w64-mingw32/lib"
+# Messages and test logs on the terminal, not the debugger channel.
+export QT_FORCE_STDERR_LOGGING=1
 export QT_PLUGIN_PATH="Z:$kit/plugins"
+# Wine keeps the QT_ variables of the Linux side from Windows programs, but
+# hands them over under the name WINEQT_…: the tests' platform, for one.
+while IFS='=' read -r nom _; do
+    case "$nom" in QT_*) export "WINE$nom=${!nom}" ;; esac
+done < <(env | grep -E '^QT_[A-Za-z0-9_]*=')
 exec wine "$@"

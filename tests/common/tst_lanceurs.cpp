@@ -132,7 +132,7 @@ private Q_SLOTS:
         QStringList lignes;
         QString chemin;
         QVERIFY(adap_cassybio(depart.path(), lignes, chemin));
-        const QStringList attendu{"@echo off", "REM x", "SET CHEM_CAS=" + depart.path() + "/CASSYBIO/", "call x"};
+        const QStringList attendu{"@echo off", "REM x", "SET CHEM_CAS=" + joindre(depart.path(), "CASSYBIO") + QDir::separator(), "call x"};
         QCOMPARE(lignes, attendu);
         QCOMPARE(lire(dossier_csb() + "/cassybio.bat"), (attendu.join("\r\n") + "\r\n").toLatin1());
     }
@@ -202,10 +202,10 @@ private Q_SLOTS:
             QVERIFY(chemin.isEmpty());
             return;
         }
-        QCOMPARE(chemin, depart.path() + "/CASSYBIO/");
+        QCOMPARE(chemin, joindre(depart.path(), "CASSYBIO") + QDir::separator());
         QStringList attendu = QString::fromLatin1(modele).split("\r\n");
         attendu.removeLast();
-        attendu[ligne_adaptee] = "SET CHEM_CAS=" + depart.path() + "/CASSYBIO/";
+        attendu[ligne_adaptee] = "SET CHEM_CAS=" + joindre(depart.path(), "CASSYBIO") + QDir::separator();
         QCOMPARE(lignes, attendu);
         QCOMPARE(lire(bat), (attendu.join("\r\n") + "\r\n").toLatin1());
         QCOMPARE(lire(pif_csb()), QByteArray(20000, 'p'));

@@ -20,14 +20,14 @@ private Q_SLOTS:
     {
         QFETCH(QString, repertoire);
         QFETCH(QString, attendu);
-        QCOMPARE(rep_depart_de(repertoire), attendu);
+        QCOMPARE(rep_depart_de(repertoire), QDir::toNativeSeparators(attendu));
     }
 
     void jointure()
     {
-        QCOMPARE(joindre("/r", "k.bmp"), QString("/r/k.bmp"));
+        QCOMPARE(joindre("/r", "k.bmp"), QString("/r") + QDir::separator() + "k.bmp");
         // From the root the start directory is "", so the file is directly under it.
-        QCOMPARE(joindre(rep_depart_de("/"), "k.bmp"), QString("/k.bmp"));
+        QCOMPARE(joindre(rep_depart_de("/"), "k.bmp"), QDir::toNativeSeparators("/k.bmp"));
     }
 
     void casse()
@@ -37,7 +37,10 @@ private Q_SLOTS:
         QFile f(d.filePath("CASSYBIO/electro/Rec.exw"));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.close();
-        QCOMPARE(chemin_insensible(d.filePath("cassybio/electro/rec.exw")), d.filePath("CASSYBIO/electro/Rec.exw"));
+        // Where the file system ignores case, the path is found as written.
+        const QString trouve = chemin_insensible(d.filePath("cassybio/electro/rec.exw"));
+        QVERIFY(QFileInfo(trouve).isFile());
+        if (QSysInfo::productType() != QLatin1String("windows")) QCOMPARE(trouve, d.filePath("CASSYBIO/electro/Rec.exw"));
         QCOMPARE(chemin_insensible(d.filePath("CASSYBIO")), d.filePath("CASSYBIO"));
         // Nothing matches: the path stays as written.
         QCOMPARE(chemin_insensible(d.filePath("autre/x")), d.filePath("autre/x"));
