@@ -3,6 +3,7 @@
 #include "common/erreures.h"
 #include "common/classeur.h"
 #include "common/feuille.h"
+#include "common/fichierssysteme.h"
 #include "common/fichiertexte.h"
 #include "common/plateforme.h"
 #include "fechner/classefechner.h"
@@ -197,6 +198,7 @@ std::optional<int> sans_fenetre(const OptionsLigne &o)
         }
         if (o.mode == OptionsLigne::Mode::Xlsx) return ecrire_sortie(o.sortie, classeur::octets_xlsx(*classeur));
         const QByteArray octets = classeur::octets_csv(*classeur);
+        sortie_standard_binaire();
         std::fwrite(octets.constData(), 1, std::size_t(octets.size()), stdout);
         return std::fflush(stdout) == 0 ? 0 : 2;
     }

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -93,6 +94,12 @@ bool creer_dossier_prive(const QString &chemin)
     return CreateDirectoryW(natif(chemin).c_str(), nullptr) != 0;
 }
 
+void sortie_standard_binaire()
+{
+    std::fflush(stdout);
+    _setmode(_fileno(stdout), _O_BINARY);
+}
+
 int changer_repertoire_systeme(const QString &chemin)
 {
     return _wchdir(natif(chemin.isEmpty() ? QStringLiteral("/") : chemin).c_str()) == 0 ? 0 : errno;
@@ -152,6 +159,8 @@ bool creer_dossier_prive(const QString &chemin)
     QDir().mkpath(QFileInfo(chemin).path());
     return ::mkdir(natif(chemin).constData(), 0700) == 0;
 }
+
+void sortie_standard_binaire() {}
 
 int changer_repertoire_systeme(const QString &chemin)
 {

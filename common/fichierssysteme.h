@@ -29,3 +29,5 @@ bool supprimer_dossier_vide(const QString &chemin);
 bool creer_dossier_prive(const QString &chemin);
 // Makes `chemin` the working directory; 0, or the system's error number.
 int changer_repertoire_systeme(const QString &chemin);
+// Standard output takes bytes as they are (no "\n" turned into "\r\n").
+void sortie_standard_binaire();

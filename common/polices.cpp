@@ -5,13 +5,39 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QHash>
 #include <QStringList>
+
+namespace {
+
+// A family drawn only from bitmaps (Windows' own "MS Sans Serif" and
+// "System") cannot follow the display size: a scalable twin stands for it.
+QString famille_vectorielle(const QString &famille)
+{
+    static QHash<QString, QString> choisies;
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) return famille;
+    const auto deja = choisies.constFind(famille);
+    if (deja != choisies.constEnd()) return *deja;
+    QString choisie = famille;
+    if (QFontDatabase::hasFamily(famille) && !QFontDatabase::isScalable(famille)) {
+        for (const char *autre : {"Microsoft Sans Serif", "Liberation Sans", "DejaVu Sans"}) {
+            if (QFontDatabase::hasFamily(QLatin1String(autre))) {
+                choisie = QLatin1String(autre);
+                break;
+            }
+        }
+    }
+    choisies.insert(famille, choisie);
+    return choisie;
+}
+
+} // namespace
 
 QFont police(const QString &famille, int pixels, bool gras)
 {
     static const bool substitutions = (installer_substitutions(), true);
     Q_UNUSED(substitutions);
-    QFont f(famille);
+    QFont f(famille_vectorielle(famille));
     f.setPixelSize(pixels);
     f.setBold(gras);
     f.setStyleStrategy(QFont::NoAntialias);

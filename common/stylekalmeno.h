@@ -3,9 +3,12 @@
 
 // The program's look: scroll-bar thumbs keep a size a pupil can grab, even on
 // bars whose page step is a single unit; group frames are an etched line.
+// Built on the toolkit's Fusion style on every system, so that the pages look
+// and measure the same on Windows as on Linux.
 class StyleKalmeno : public QProxyStyle {
     Q_OBJECT
 public:
+    StyleKalmeno() : QProxyStyle(QStringLiteral("Fusion")) {}
     using QProxyStyle::QProxyStyle;
     int pixelMetric(PixelMetric m, const QStyleOption *o = nullptr, const QWidget *w = nullptr) const override;
     // The menu bar's overflow chevrons are drawn here: the toolkit's own are

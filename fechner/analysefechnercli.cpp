@@ -1,6 +1,7 @@
 #include "fechner/analysefechnercli.h"
 #include "fechner/classefechner.h"
 #include "fechner/csvanalyse.h"
+#include "common/fichierssysteme.h"
 
 #include <QFile>
 
@@ -38,6 +39,7 @@ int analyse_fechner_ligne_de_commande(int argc, char **argv)
     QStringList chemins;
     for (int i = option + 1; i < argc; ++i) chemins << QFile::decodeName(argv[i]);
     const SortieAnalyse s = analyse_fechner_fichiers(chemins);
+    sortie_standard_binaire();
     std::fwrite(s.sortie.constData(), 1, std::size_t(s.sortie.size()), stdout);
     std::fflush(stdout);
     std::fwrite(s.erreurs.constData(), 1, std::size_t(s.erreurs.size()), stderr);

@@ -23,7 +23,7 @@ fi
 sudo_cmd=""
 [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
 paquets=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix cmake ninja-build dpkg-dev
-         libz-mingw-w64-dev qt6-base-dev qt6-base-dev-tools perl python3)
+         libz-mingw-w64-dev qt6-base-dev qt6-base-dev-tools qt6-translations-l10n perl python3)
 manquants=()
 for p in "${paquets[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
@@ -104,5 +104,8 @@ cmake -S "$source_qt" -B "$construction" -G Ninja \
         -DFEATURE_direct2d=ON
 cmake --build "$construction" --parallel 2
 cmake --install "$construction"
+# The toolkit's French texts (the same files on every system), for the tests.
+mkdir -p "$kit/translations"
+cp /usr/share/qt6/translations/qtbase_fr.qm "$kit/translations/"
 touch "$kit/.complet"
 echo "$kit"

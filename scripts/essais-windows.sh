@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# The Windows build tried under wine, on a virtual screen: the whole test
+# suite, then the portable folder as a teacher would use it (help, data out
+# of a grid, a picture of every page next to the Linux build's, when there is
+# one in build/), then the installer, silent, for one user: installed,
+# started in its start folder, uninstalled. Called by scripts/windows.sh --test.
+#
+#   scripts/essais-windows.sh BUILD_FOLDER Kalmeno-<version>
+set -uo pipefail
+
+construction=$1
+nom=$2
+racine=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+vin=$racine/scripts/wine-essai.sh
+portable=$construction/$nom
+sortie=$construction/essais-windows
+rm -rf "$sortie"
+mkdir -p "$sortie"
+echecs=0
+echec() { echo "ÉCHEC : $*"; echecs=$((echecs + 1)); }
+
+# A virtual screen for the windows wine opens.
+ecran=:57
+Xvfb $ecran -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; "$vin" wineserver -k >/dev/null 2>&1 || true' EXIT
+export DISPLAY=$ecran
+sleep 1
+
+echo "== La suite de tests sous wine"
+debut=$(date +%s)
+if ctest --test-dir "$construction" -j2 --timeout 400 --output-on-failure > "$sortie/ctest.log" 2>&1; then
+    echo "$(grep -E 'tests passed' "$sortie/ctest.log") ($(( $(date +%s) - debut )) s)"
+else
+    grep -E 'tests passed|Failed|Timeout' "$sortie/ctest.log"
+    echec "suite de tests (journal : $sortie/ctest.log)"
+fi
+grep -h '^SKIP' "$sortie/ctest.log" | sort -u | sed 's/^/  /' || true
+
+# The portable folder, started from its own folder as a double click does.
+cd "$portable" || exit 1
+echo "== Dossier portable"
+aide=$("$vin" kalmeno.exe --help 2>&1)
+grep -q "^Utilisation : kalmeno" <<<"$aide" && echo "--help : en français" || echec "--help"
+
+linux=$racine/build/kalmeno
+grille=$construction/graines/fch/classe.fch
+for option in --csv --analyse-fechner; do
+    fichier=$sortie/grille${option#--}.txt
+    "$vin" kalmeno.exe "$option" "Z:$grille" > "$fichier" 2>&1 || echec "$option"
+    if [ -x "$linux" ]; then
+        if (cd "$racine/build/run" && "$linux" "$option" "$grille") | cmp -s - "$fichier"; then
+            echo "$option : identique à la sortie Linux"
+        else
+            echec "$option diffère de la sortie Linux ($fichier)"
+        fi
+    else
+        [ -s "$fichier" ] && echo "$option : $(wc -l < "$fichier") lignes (pas de construction Linux pour comparer)"
+    fi
+done
+
+# Every page's picture; with a Linux build, the pixels that differ.
+for page in 0 1 2 3 4 5; do
+    image=$sortie/page$page-windows.png
+    "$vin" kalmeno.exe --capture "$page" "Z:$image" >/dev/null 2>&1
+    [ -s "$image" ] || { echec "--capture $page"; continue; }
+    if [ -x "$linux" ]; then
+        reference=$sortie/page$page-linux.png
+        (cd "$racine/build/run" && QT_QPA_PLATFORM=offscreen "$linux" --capture "$page" "$reference") >/dev/null 2>&1
+        differents=$(compare -metric AE "$image" "$reference" "$sortie/page$page-ecarts.png" 2>&1 >/dev/null)
+        total=$(identify -format '%[fx:w*h]' "$reference")
+        echo "page $page : $differents pixels sur $total diffèrent de Linux (carte : page$page-ecarts.png)"
+    else
+        echo "page $page : image écrite"
+    fi
+done
+cd "$construction" || exit 1
+
+# The installer, silent, in a wine prefix of its own (a fresh user account).
+echo "== Installeur"
+export WINEPREFIX=$sortie/prefixe-installation
+"$vin" wineboot -i >/dev/null 2>&1
+"$vin" "$construction/$nom-setup.exe" /S
+"$vin" wineserver -w
+utilisateur=$WINEPREFIX/drive_c/users/$(id -un)
+installe=$utilisateur/AppData/Local/Programs/Kalmeno
+depart=$utilisateur/AppData/Local/Kalmeno
+[ -f "$installe/kalmeno.exe" ] && echo "installé dans %LOCALAPPDATA%\\Programs\\Kalmeno" || echec "installation"
+[ -f "$depart/an.bmp" ] && [ -f "$depart/terplux/terplux.exe" ] && echo "dossier de départ %LOCALAPPDATA%\\Kalmeno prêt" \
+    || echec "dossier de départ"
+ls "$utilisateur"/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/Kalmeno.lnk >/dev/null 2>&1 \
+    && echo "entrée du menu Démarrer" || echec "entrée du menu Démarrer"
+# Started as the Start menu's entry does: in the start folder.
+(cd "$depart" && "$vin" "C:\\users\\$(id -un)\\AppData\\Local\\Programs\\Kalmeno\\kalmeno.exe" --capture 0 "Z:$sortie/installe-page0.png") \
+    >/dev/null 2>&1
+if [ -s "$sortie/installe-page0.png" ] && compare -metric AE "$sortie/installe-page0.png" "$sortie/page0-windows.png" null: 2>/dev/null; then
+    echo "Kalmeno installé démarre dans son dossier de départ (page 0 identique au dossier portable)"
+else
+    echec "démarrage de Kalmeno installé"
+fi
+[ -z "$(find "$installe" -newer "$installe/kalmeno.exe" -type f ! -name desinstaller.exe)" ] \
+    && echo "rien d'écrit dans le dossier installé" || echec "écriture dans le dossier installé"
+# A pupil's file in the start folder survives the uninstaller.
+echo "élève" > "$depart/travail.fch"
+"$vin" "$installe/desinstaller.exe" /S
+"$vin" wineserver -w
+[ ! -e "$installe/kalmeno.exe" ] && [ ! -e "$depart/an.bmp" ] && [ -f "$depart/travail.fch" ] \
+    && echo "désinstallé ; le fichier de l'élève reste" || echec "désinstallation"
+
+if [ "$echecs" -eq 0 ]; then
+    echo "Windows : tout est passé."
+else
+    echo "Windows : $echecs échec(s)."
+    exit 1
+fi
