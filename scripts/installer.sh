@@ -4,7 +4,7 @@ set -euo pipefail
 paquets=(g++ cmake make qt6-base-dev libgl-dev xvfb xauth fonts-liberation2 fonts-dejavu-core
          libbenchmark-dev clang libclang-rt-14-dev
          desktop-file-utils appstream dpkg-dev file xdotool imagemagick
-         qt6-translations-l10n pkg-config libxlsxwriter-dev poppler-utils unzip)
+         qt6-translations-l10n pkg-config libxlsxwriter-dev zlib1g-dev poppler-utils unzip)
 manquants=()
 for p in "${paquets[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")

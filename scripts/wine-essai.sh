@@ -18,4 +18,9 @@ export QT_PLUGIN_PATH="Z:$kit/plugins"
 while IFS='=' read -r nom _; do
     case "$nom" in QT_*) export "WINE$nom=${!nom}" ;; esac
 done < <(env | grep -E '^QT_[A-Za-z0-9_]*=')
+# The offscreen platform of the Windows build has no font database: with a
+# screen, the tests run on the Windows platform itself, windows on that screen.
+if [ -n "${DISPLAY:-}" ] && [ "${WINEQT_QPA_PLATFORM:-}" = offscreen ]; then
+    export WINEQT_QPA_PLATFORM=windows
+fi
 exec wine "$@"

@@ -1,10 +1,14 @@
 #pragma once
-// Reads back an .xlsx workbook as a spreadsheet would, with `unzip` and the
-// sheets' XML, and holds it against the tables it was written from.
+// Reads back an .xlsx workbook as a spreadsheet would, from the zip archive's
+// directory and the sheets' XML, and holds it against the tables it was
+// written from.
+#include <QFile>
 #include <QMap>
-#include <QProcess>
 #include <QXmlStreamReader>
+#include <QtEndian>
 #include <QtTest>
+
+#include <zlib.h>
 
 #include "common/classeur.h"
 
@@ -25,12 +29,38 @@ struct ClasseurLu {
     QList<bool> gras_style;     // by style index
 };
 
+// One member of a zip archive, found through its central directory; empty
+// when it is missing or the archive is not one.
 inline QByteArray partie_xlsx(const QString &chemin, const QString &partie)
 {
-    QProcess p;
-    p.start(QStringLiteral("unzip"), {QStringLiteral("-p"), chemin, partie});
-    p.waitForFinished(30000);
-    return p.readAllStandardOutput();
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    const QByteArray z = f.readAll();
+    auto u16 = [&](qsizetype i) { return i + 2 <= z.size() ? qFromLittleEndian<quint16>(z.constData() + i) : 0u; };
+    auto u32 = [&](qsizetype i) { return i + 4 <= z.size() ? qFromLittleEndian<quint32>(z.constData() + i) : 0u; };
+    const qsizetype fin = z.lastIndexOf(QByteArray("PK\x05\x06", 4));
+    if (fin < 0) return {};
+    qsizetype e = u32(fin + 16);
+    for (int n = u16(fin + 10); n > 0 && u32(e) == 0x02014b50; --n) {
+        const quint32 methode = u16(e + 10), taille = u32(e + 20), brute = u32(e + 24);
+        const quint32 lnom = u16(e + 28), lextra = u16(e + 30), lcomm = u16(e + 32), local = u32(e + 42);
+        if (z.mid(e + 46, lnom) == partie.toUtf8()) {
+            const QByteArray donnees = z.mid(local + 30 + u16(local + 26) + u16(local + 28), taille);
+            if (methode == 0) return donnees;
+            QByteArray sortie(qsizetype(brute), Qt::Uninitialized);
+            z_stream flux{};
+            inflateInit2(&flux, -MAX_WBITS); // raw deflate, as zip stores it
+            flux.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(donnees.constData()));
+            flux.avail_in = uInt(donnees.size());
+            flux.next_out = reinterpret_cast<Bytef *>(sortie.data());
+            flux.avail_out = uInt(sortie.size());
+            const int r = inflate(&flux, Z_FINISH);
+            inflateEnd(&flux);
+            return r == Z_STREAM_END ? sortie : QByteArray();
+        }
+        e += 46 + lnom + lextra + lcomm;
+    }
+    return {};
 }
 
 // "C12" → row 11, column 2.

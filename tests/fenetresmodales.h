@@ -130,7 +130,7 @@ private:
 
     void echouer(const QString &message) const
     {
-        QTest::qFail(qPrintable(message), ou.file_name(), int(ou.line()));
+        QTest::qFail(message.toUtf8().constData(), ou.file_name(), int(ou.line()));
     }
 
     static QList<FenetresModales *> &pile()

@@ -83,7 +83,7 @@ private:
         ouvertes.clear();
         for (auto i = a_fermer.crbegin(); i != a_fermer.crend(); ++i)
             if (i->fenetre) fermer(i->fenetre);
-        QTest::qFail(qPrintable(message), __FILE__, __LINE__);
+        QTest::qFail(message.toUtf8().constData(), __FILE__, __LINE__);
     }
 
     int delai_ms;

@@ -67,7 +67,7 @@ private Q_SLOTS:
         ecrire(travail.filePath("cassybio/cassybio.pif"));
         QTest::mouseClick(p.BitBtn10, Qt::LeftButton);
         QCOMPARE(lances.size(), 1);
-        QCOMPARE(lances[0].arguments, QStringList{rep_courant() + "/cassybio/electro/&revol~A.exw"});
+        QCOMPARE(lances[0].arguments, QStringList{QDir::toNativeSeparators(rep_courant() + "/cassybio/electro/&revol~A.exw")});
     }
 
     void mavoren()

@@ -201,8 +201,12 @@ private Q_SLOTS:
         Zoom::memoriser(125);
         QDir::setCurrent(ancien);
         QCOMPARE(QDir(depart.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
-        const QString dossier = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-        QVERIFY(QFileInfo::exists(dossier + "/Kalmeno/Kalmeno.ini"));
+        // The user's settings: the configuration folder here, the roaming
+        // application data on Windows.
+        const QString fichier =
+            QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Kalmeno"), QStringLiteral("Kalmeno")).fileName();
+        QVERIFY(QFileInfo::exists(fichier));
+        QVERIFY(!fichier.startsWith(QFileInfo(depart.path()).absoluteFilePath()));
         QCOMPARE(Zoom::taille_memorisee(), 125);
     }
 

@@ -1,4 +1,5 @@
 #include "common/feuille.h"
+#include "filsessai.h"
 
 #include <QPainter>
 #include <QProcess>
@@ -181,8 +182,9 @@ private Q_SLOTS:
 
     // The sheet as poppler reads it: a names line of 300 characters wraps and
     // is whole; the page picture prints at 200 dpi or more.
-    void pdf_lu_par_poppler()
+    void pdf_lu_par_poppler_linux()
     {
+        SANS_WINDOWS("poppler's pdftotext is a Linux program");
         QString noms;
         for (int i = 1; noms.size() < 300; ++i) noms += QStringLiteral("Élève%1 Nomdefamille%1, ").arg(i);
         noms = noms.left(300).trimmed();

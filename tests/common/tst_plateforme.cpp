@@ -68,6 +68,10 @@ private Q_SLOTS:
         definir_dossier_csb("/tmp/essai_csb");
         QCOMPARE(dossier_csb(), QString("/tmp/essai_csb"));
         definir_dossier_csb("");
+        if (QSysInfo::productType() == QLatin1String("windows")) {
+            QCOMPARE(dossier_csb(), QString("c:\\csb")); // the folder itself there
+            return;
+        }
         qputenv("XDG_RUNTIME_DIR", "/run/user/1000");
         QCOMPARE(dossier_csb(), QString("/run/user/1000/kalmeno/csb"));
         qunsetenv("XDG_RUNTIME_DIR");

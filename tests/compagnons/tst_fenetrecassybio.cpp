@@ -22,7 +22,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("dossier"); // the start directory, as a pupil's folder may be named
         QTest::addColumn<QString>("demande"); // the path as the launcher hands it over
         QTest::newRow("plain") << "kal" << "/kal/cassybio/electro/&recr~A.exw";
-        QTest::newRow("blanks, quotes and &") << "Mes \"TP\" & l'an 2" << "/Mes \"TP\" & l'an 2/cassybio/electro/&recr~A.exw";
+        // Windows forbids quotes in names: blanks and "&" only there.
+        if (QSysInfo::productType() == QLatin1String("windows"))
+            QTest::newRow("blanks and &") << "Mes TP & l'an 2" << "/Mes TP & l'an 2/cassybio/electro/&recr~A.exw";
+        else
+            QTest::newRow("blanks, quotes and &") << "Mes \"TP\" & l'an 2" << "/Mes \"TP\" & l'an 2/cassybio/electro/&recr~A.exw";
         QTest::newRow("folder in another case") << "kal" << "/kal/CASSYBIO/ELECTRO/&recr~A.exw";
     }
     void ouvre_ce_que_l_outil_ecrit()

@@ -214,7 +214,7 @@ private Q_SLOTS:
         // Started by Kalmeno after the names were given: no question again.
         QFETCH(QString, nom);
         QTemporaryDir d;
-        qputenv("KALMENO_ELEVES", "Léa et Hugo");
+        qputenv("KALMENO_ELEVES", QString("Léa et Hugo").toLocal8Bit()); // the system's own encoding
         auto f = fenetre(nom, false, d.path());
         qunsetenv("KALMENO_ELEVES");
         SortiesPage *s = f->findChild<SortiesPage *>();

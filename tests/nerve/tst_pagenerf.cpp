@@ -358,8 +358,8 @@ private Q_SLOTS:
         QCOMPARE(QDir::currentPath(), avant);
         QCOMPARE(lances.size(), lanceur_prepare ? 1 : 0);
         if (lanceur_prepare) {
-            QCOMPARE(lances[0].programme, csb.filePath("cassybio.pif"));
-            QCOMPARE(lances[0].arguments, QStringList{avant + enregistrement});
+            QCOMPARE(lances[0].programme, joindre(csb.path(), "cassybio.pif"));
+            QCOMPARE(lances[0].arguments, QStringList{QDir::toNativeSeparators(avant + enregistrement)});
         }
     }
 
