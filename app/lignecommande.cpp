@@ -223,5 +223,8 @@ int capturer(TForm1 &f, const OptionsLigne &o)
     f.montrer_page(o.page);
     f.Notebook1Click();
     QCoreApplication::processEvents();
-    return ecrire_sortie(o.fichier, octets_image(f.image_page(o.page), format_image(o.fichier)));
+    const int r = ecrire_sortie(o.fichier, octets_image(f.image_page(o.page), format_image(o.fichier)));
+    // The window closes as a pupil's does: the launcher files go with it.
+    f.close();
+    return r;
 }

@@ -12,6 +12,9 @@ construction=$1
 nom=$2
 racine=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 vin=$racine/scripts/wine-essai.sh
+# The portable folder and the installed program run on plain wine: no path to
+# the kit's libraries, so a library missing from the folder shows.
+nu() { WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= wine "$@"; }
 portable=$construction/$nom
 sortie=$construction/essais-windows
 rm -rf "$sortie"
@@ -23,7 +26,7 @@ echec() { echo "ÉCHEC : $*"; echecs=$((echecs + 1)); }
 ecran=:57
 Xvfb $ecran -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null; "$vin" wineserver -k >/dev/null 2>&1 || true' EXIT
+trap 'kill $xvfb 2>/dev/null' EXIT
 export DISPLAY=$ecran
 sleep 1
 
@@ -37,17 +40,20 @@ else
 fi
 grep -h '^SKIP' "$sortie/ctest.log" | sort -u | sed 's/^/  /' || true
 
-# The portable folder, started from its own folder as a double click does.
+# The portable folder, started from its own folder as a double click does, in
+# a wine prefix of its own (a fresh machine).
+export WINEPREFIX=$sortie/prefixe-portable
+nu wineboot -i >/dev/null 2>&1
 cd "$portable" || exit 1
 echo "== Dossier portable"
-aide=$("$vin" kalmeno.exe --help 2>&1)
+aide=$(nu kalmeno.exe --help 2>&1)
 grep -q "^Utilisation : kalmeno" <<<"$aide" && echo "--help : en français" || echec "--help"
 
 linux=$racine/build/kalmeno
 grille=$construction/graines/fch/classe.fch
 for option in --csv --analyse-fechner; do
     fichier=$sortie/grille${option#--}.txt
-    "$vin" kalmeno.exe "$option" "Z:$grille" > "$fichier" 2>&1 || echec "$option"
+    nu kalmeno.exe "$option" "Z:$grille" > "$fichier" 2>/dev/null || echec "$option"
     if [ -x "$linux" ]; then
         if (cd "$racine/build/run" && "$linux" "$option" "$grille") | cmp -s - "$fichier"; then
             echo "$option : identique à la sortie Linux"
@@ -62,7 +68,7 @@ done
 # Every page's picture; with a Linux build, the pixels that differ.
 for page in 0 1 2 3 4 5; do
     image=$sortie/page$page-windows.png
-    "$vin" kalmeno.exe --capture "$page" "Z:$image" >/dev/null 2>&1
+    nu kalmeno.exe --capture "$page" "Z:$image" >/dev/null 2>&1
     [ -s "$image" ] || { echec "--capture $page"; continue; }
     if [ -x "$linux" ]; then
         reference=$sortie/page$page-linux.png
@@ -79,9 +85,9 @@ cd "$construction" || exit 1
 # The installer, silent, in a wine prefix of its own (a fresh user account).
 echo "== Installeur"
 export WINEPREFIX=$sortie/prefixe-installation
-"$vin" wineboot -i >/dev/null 2>&1
-"$vin" "$construction/$nom-setup.exe" /S
-"$vin" wineserver -w
+nu wineboot -i >/dev/null 2>&1
+nu "$construction/$nom-setup.exe" /S
+wineserver -w
 utilisateur=$WINEPREFIX/drive_c/users/$(id -un)
 installe=$utilisateur/AppData/Local/Programs/Kalmeno
 depart=$utilisateur/AppData/Local/Kalmeno
@@ -90,20 +96,21 @@ depart=$utilisateur/AppData/Local/Kalmeno
     || echec "dossier de départ"
 ls "$utilisateur"/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/Kalmeno.lnk >/dev/null 2>&1 \
     && echo "entrée du menu Démarrer" || echec "entrée du menu Démarrer"
+touch "$sortie/installe"
 # Started as the Start menu's entry does: in the start folder.
-(cd "$depart" && "$vin" "C:\\users\\$(id -un)\\AppData\\Local\\Programs\\Kalmeno\\kalmeno.exe" --capture 0 "Z:$sortie/installe-page0.png") \
+(cd "$depart" && nu "C:\\users\\$(id -un)\\AppData\\Local\\Programs\\Kalmeno\\kalmeno.exe" --capture 0 "Z:$sortie/installe-page0.png") \
     >/dev/null 2>&1
 if [ -s "$sortie/installe-page0.png" ] && compare -metric AE "$sortie/installe-page0.png" "$sortie/page0-windows.png" null: 2>/dev/null; then
     echo "Kalmeno installé démarre dans son dossier de départ (page 0 identique au dossier portable)"
 else
     echec "démarrage de Kalmeno installé"
 fi
-[ -z "$(find "$installe" -newer "$installe/kalmeno.exe" -type f ! -name desinstaller.exe)" ] \
+[ -z "$(find "$installe" -newer "$sortie/installe" -type f)" ] \
     && echo "rien d'écrit dans le dossier installé" || echec "écriture dans le dossier installé"
 # A pupil's file in the start folder survives the uninstaller.
 echo "élève" > "$depart/travail.fch"
-"$vin" "$installe/desinstaller.exe" /S
-"$vin" wineserver -w
+nu "$installe/desinstaller.exe" /S
+wineserver -w
 [ ! -e "$installe/kalmeno.exe" ] && [ ! -e "$depart/an.bmp" ] && [ -f "$depart/travail.fch" ] \
     && echo "désinstallé ; le fichier de l'élève reste" || echec "désinstallation"
 

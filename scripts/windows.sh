@@ -62,7 +62,9 @@ mkdir -p "$portable"/{plugins/platforms,plugins/styles,plugins/imageformats,tran
 run=$construction/run
 cp "$construction/kalmeno.exe" "$portable/"
 cp "$run"/{an,k,na,fl_i_e,fl_e_i}.bmp "$run/ess0.nst" "$portable/"
-cp -r "$run/terplux" "$run/mavoren" "$run/cassybio" "$run/CASSYBIO" "$portable/"
+cp -r "$run/terplux" "$run/mavoren" "$run/cassybio" "$portable/"
+# "CASSYBIO" and "cassybio" are one folder where names ignore case.
+cp "$run/CASSYBIO/cassybio.ppp" "$portable/cassybio/"
 for m in Core Gui Widgets PrintSupport; do cp "$kit/bin/Qt6$m.dll" "$portable/"; done
 cp "$kit/plugins/platforms/qwindows.dll" "$portable/plugins/platforms/"
 cp "$kit/plugins/styles/qwindowsvistastyle.dll" "$portable/plugins/styles/"

@@ -10,6 +10,8 @@
 ; whatever a pupil saved there stays.
 
 Unicode true
+; Kalmeno is a 64-bit program: so is its installer.
+Target amd64-unicode
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
 
@@ -51,7 +53,7 @@ BrandingText "Kalmeno ${VERSION}"
   ${action} "\cassybio\electro" "&refr~A.exw"
   ${action} "\cassybio\electro" "&recr~A.exw"
   ${action} "\cassybio\electro" "&revol~A.exw"
-  ${action} "\CASSYBIO" "cassybio.ppp"
+  ${action} "\cassybio" "cassybio.ppp" ; "CASSYBIO" is the same folder here
 !macroend
 
 !macro POSER dossier nom
@@ -110,7 +112,6 @@ Section "Uninstall"
   !insertmacro FICHIERS_DEPART "${OTER}"
   RMDir "$LOCALAPPDATA\Kalmeno\cassybio\electro"
   RMDir "$LOCALAPPDATA\Kalmeno\cassybio"
-  RMDir "$LOCALAPPDATA\Kalmeno\CASSYBIO"
   RMDir "$LOCALAPPDATA\Kalmeno\terplux"
   RMDir "$LOCALAPPDATA\Kalmeno\mavoren"
   RMDir "$LOCALAPPDATA\Kalmeno"
@@ -123,7 +124,6 @@ Section "Uninstall"
     RMDir /r "$INSTDIR\terplux"
     RMDir /r "$INSTDIR\mavoren"
     RMDir /r "$INSTDIR\cassybio"
-    RMDir /r "$INSTDIR\CASSYBIO"
     Delete "$INSTDIR\*.dll"
     Delete "$INSTDIR\*.bmp"
     Delete "$INSTDIR\ess0.nst"

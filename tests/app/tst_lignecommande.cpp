@@ -234,6 +234,11 @@ private Q_SLOTS:
         QVERIFY2(!s.erreur.contains("kalmeno :"), s.erreur.constData());
         const QImage lue(image);
         QCOMPARE(lue.size(), QSize(780, 504)); // the notebook's page area
+        // The window closed as a pupil's does: no launcher file left behind.
+        const QString csb = QSysInfo::productType() == QLatin1String("windows")
+                                ? QStringLiteral("c:/csb")
+                                : qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/kalmeno/csb");
+        QVERIFY(!QFileInfo::exists(csb + QStringLiteral("/cassybio.pif")));
         // The same page as the window shows it after its start-up and a click on the tab.
         const QString ancien = QDir::currentPath();
         QDir::setCurrent(run);
