@@ -24,7 +24,7 @@ echec() { echo "ÉCHEC : $*"; echecs=$((echecs + 1)); }
 
 # A virtual screen for the windows wine opens.
 ecran=:57
-Xvfb $ecran -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb $ecran -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null' EXIT
 export DISPLAY=$ecran
@@ -32,6 +32,9 @@ sleep 1
 
 echo "== La suite de tests sous wine"
 debut=$(date +%s)
+# The monkey test with as many actions as under the sanitizers: wine's
+# windows are slower than the test's own.
+export KALMENO_SINGE_EVENEMENTS=${KALMENO_SINGE_EVENEMENTS:-600}
 if ctest --test-dir "$construction" -j2 --timeout 400 --output-on-failure > "$sortie/ctest.log" 2>&1; then
     echo "$(grep -E 'tests passed' "$sortie/ctest.log") ($(( $(date +%s) - debut )) s)"
 else
@@ -80,6 +83,36 @@ for page in 0 1 2 3 4 5; do
         echo "page $page : image écrite"
     fi
 done
+
+# Screenshots of the real window, driven as a pupil drives it: each tab
+# clicked; on the nerve page a 0.50 V stimulus (five clicks on the intensity
+# bar); then "Fichier" > "Quitter".
+nu kalmeno.exe >/dev/null 2>&1 &
+sleep 8
+fenetre=$(xdotool search --onlyvisible --name "^Kalmeno$" 2>/dev/null | head -n 1)
+if [ -n "$fenetre" ]; then
+    eval "$(xdotool getwindowgeometry --shell "$fenetre")"
+    cadre="${WIDTH}x${HEIGHT}+${X}+${Y}"
+    onglets=(68 193 301 408 531 642)
+    for i in 0 1 2 3 4 5; do
+        xdotool mousemove $((X + onglets[i])) $((Y + 32)) click 1
+        sleep 1.5
+        if [ "$i" -eq 3 ]; then
+            for k in 1 2 3 4 5; do xdotool mousemove $((X + 756)) $((Y + 178)) click 1; sleep 0.4; done
+            sleep 1.5
+        fi
+        import -window root -crop "$cadre" +repage "$sortie/ecran-page$i.png"
+    done
+    xdotool mousemove $((X + 29)) $((Y + 9)) click 1
+    sleep 1
+    xdotool key Up Return
+    sleep 3
+    [ -z "$(xdotool search --onlyvisible --name "^Kalmeno$" 2>/dev/null)" ] && [ ! -e "$WINEPREFIX/drive_c/csb" ] \
+        && echo "fenêtre : six pages photographiées (ecran-page0.png …), « Quitter » ferme et vide c:\\csb" \
+        || echec "« Quitter » n'a pas fermé Kalmeno ou laissé c:\\csb"
+else
+    echec "la fenêtre de Kalmeno n'est pas apparue"
+fi
 cd "$construction" || exit 1
 
 # The installer, silent, in a wine prefix of its own (a fresh user account).

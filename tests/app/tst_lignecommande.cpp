@@ -34,7 +34,9 @@ Sortie lancer(const QStringList &arguments, const QString &dossier)
     QProcess p;
     p.setWorkingDirectory(dossier);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
+    // Headless; on Windows the offscreen platform has no fonts, and the
+    // program draws nothing on the screen anyway.
+    if (QSysInfo::productType() != QLatin1String("windows")) env.insert("QT_QPA_PLATFORM", "offscreen");
     env.remove("DISPLAY");
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(KALMENO_PROGRAMME), arguments);

@@ -245,7 +245,8 @@ private Q_SLOTS:
         QVERIFY(g != repete);
         const QRect fond = encre(g, qRgb(255, 255, 0));
         QCOMPARE(fond.topLeft(), QPoint(qRound(4 * r), qRound(4 * r)));
-        QVERIFY(fond.contains(b));
+        // Within a pixel: a rasteriser's hinting (Windows') may widen the last glyph.
+        QVERIFY2(fond.adjusted(0, 0, 1, 0).contains(b), qPrintable(QString("%1,%2 %3x%4 outside %5,%6 %7x%8").arg(b.x()).arg(b.y()).arg(b.width()).arg(b.height()).arg(fond.x()).arg(fond.y()).arg(fond.width()).arg(fond.height())));
     }
 
     void remplissage_a_l_echelle_data()
