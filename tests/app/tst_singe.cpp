@@ -62,7 +62,8 @@ qint64 tas_utilise()
 {
     PROCESS_MEMORY_COUNTERS_EX m{};
     GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS *>(&m), sizeof m);
-    return qint64(m.PrivateUsage);
+    // Wine leaves the private figure at 0: the working set then.
+    return qint64(m.PrivateUsage ? m.PrivateUsage : m.WorkingSetSize);
 }
 #else
 qint64 tas_utilise() { return qint64(mallinfo2().uordblks); }
