@@ -19,17 +19,23 @@ portable=$construction/$nom
 sortie=$construction/essais-windows
 rm -rf "$sortie"
 mkdir -p "$sortie"
+# ESSAIS_SUITE=0 leaves the suite out (the end-to-end checks only).
 echecs=0
 echec() { echo "ÉCHEC : $*"; echecs=$((echecs + 1)); }
 
 # A virtual screen for the windows wine opens.
-ecran=:57
+n=57
+while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+ecran=:$n
 Xvfb $ecran -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null' EXIT
 export DISPLAY=$ecran
 sleep 1
 
+if [ "${ESSAIS_SUITE:-1}" = 0 ]; then
+    echo "== La suite de tests : laissée de côté (ESSAIS_SUITE=0)"
+else
 echo "== La suite de tests sous wine"
 debut=$(date +%s)
 # The monkey test with as many actions as under the sanitizers: wine's
@@ -41,7 +47,8 @@ else
     grep -E 'tests passed|Failed|Timeout' "$sortie/ctest.log"
     echec "suite de tests (journal : $sortie/ctest.log)"
 fi
-grep -h '^SKIP' "$sortie/ctest.log" | sort -u | sed 's/^/  /' || true
+grep -ah '^SKIP' "$sortie/ctest.log" | sort -u | sed 's/^/  /' || true
+fi
 
 # The portable folder, started from its own folder as a double click does, in
 # a wine prefix of its own (a fresh machine).
@@ -76,7 +83,9 @@ for page in 0 1 2 3 4 5; do
     if [ -x "$linux" ]; then
         reference=$sortie/page$page-linux.png
         (cd "$racine/build/run" && QT_QPA_PLATFORM=offscreen "$linux" --capture "$page" "$reference") >/dev/null 2>&1
-        differents=$(compare -metric AE "$image" "$reference" "$sortie/page$page-ecarts.png" 2>&1 >/dev/null)
+        # The face colour is the system's own (245 here against 239): within
+        # 3 %, so that what differs is drawings and text.
+        differents=$(compare -fuzz 3% -metric AE "$image" "$reference" "$sortie/page$page-ecarts.png" 2>&1 >/dev/null)
         total=$(identify -format '%[fx:w*h]' "$reference")
         echo "page $page : $differents pixels sur $total diffèrent de Linux (carte : page$page-ecarts.png)"
     else
@@ -88,8 +97,13 @@ done
 # clicked; on the nerve page a 0.50 V stimulus (five clicks on the intensity
 # bar); then "Fichier" > "Quitter".
 nu kalmeno.exe >/dev/null 2>&1 &
-sleep 8
-fenetre=$(xdotool search --onlyvisible --name "^Kalmeno$" 2>/dev/null | head -n 1)
+fenetre=""
+for k in $(seq 30); do
+    fenetre=$(xdotool search --onlyvisible --name "Kalmeno$" 2>/dev/null | head -n 1)
+    [ -n "$fenetre" ] && break
+    sleep 1
+done
+sleep 2
 if [ -n "$fenetre" ]; then
     eval "$(xdotool getwindowgeometry --shell "$fenetre")"
     cadre="${WIDTH}x${HEIGHT}+${X}+${Y}"
@@ -107,7 +121,7 @@ if [ -n "$fenetre" ]; then
     sleep 1
     xdotool key Up Return
     sleep 3
-    [ -z "$(xdotool search --onlyvisible --name "^Kalmeno$" 2>/dev/null)" ] && [ ! -e "$WINEPREFIX/drive_c/csb" ] \
+    [ -z "$(xdotool search --onlyvisible --name "Kalmeno$" 2>/dev/null)" ] && [ ! -e "$WINEPREFIX/drive_c/csb" ] \
         && echo "fenêtre : six pages photographiées (ecran-page0.png …), « Quitter » ferme et vide c:\\csb" \
         || echec "« Quitter » n'a pas fermé Kalmeno ou laissé c:\\csb"
 else

@@ -26,7 +26,7 @@ esac
 
 sudo_cmd=""
 [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-paquets=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 nsis zip unzip xvfb xauth
+paquets=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 fonts-wine nsis zip unzip xvfb xauth
          fonts-liberation2 qt6-translations-l10n imagemagick xdotool cmake ninja-build pkg-config)
 manquants=()
 for p in "${paquets[@]}"; do
