@@ -3,6 +3,7 @@
 #include "app/lignecommande.h"
 #include "app/tform1.h"
 #include "app/zoom.h"
+#include "common/plateforme.h"
 #include "common/rapportboite.h"
 #include "fechner/analysefechnercli.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char **argv)
     // --help, --csv and a wrong option need no window.
     const OptionsLigne options = lire_options(argc, argv);
     if (const auto code = sans_fenetre(options)) return *code;
+    preparer_affichage();
     QApplication app(argc, argv);
     preparer_application();
     // The main window is the application's main window; it builds the first

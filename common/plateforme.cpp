@@ -164,6 +164,13 @@ bool lancer_detache(const Lancement &l)
     return p.startDetached();
 }
 
+void preparer_affichage()
+{
+#ifdef Q_OS_WIN
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
+#endif
+}
+
 void definir_environnement_enfants(const QString &variable, const QString &valeur)
 {
     environnement_enfants().insert(variable, valeur);

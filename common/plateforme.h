@@ -30,6 +30,11 @@ void definir_dossier_csb(const QString &chemin); // "" restores the default
 // "c:\csb" cannot be made, the user's own folder stands for it from then on.
 void preparer_dossier_csb();
 
+// Before the application object: on Windows, text is rasterised by FreeType,
+// as on Linux (the same pixels, and unsmoothed where the pages ask for it),
+// unless the platform was chosen already. Nothing elsewhere.
+void preparer_affichage();
+
 // A program started detached, never through a shell, never waited for.
 struct Lancement {
     QString programme;

@@ -19,8 +19,9 @@ while IFS='=' read -r nom _; do
     case "$nom" in QT_*) export "WINE$nom=${!nom}" ;; esac
 done < <(env | grep -E '^QT_[A-Za-z0-9_]*=')
 # The offscreen platform of the Windows build has no font database: with a
-# screen, the tests run on the Windows platform itself, windows on that screen.
+# screen, the tests run on the Windows platform itself, windows on that
+# screen, with text rasterised by FreeType as the programs do there.
 if [ -n "${DISPLAY:-}" ] && [ "${WINEQT_QPA_PLATFORM:-}" = offscreen ]; then
-    export WINEQT_QPA_PLATFORM=windows
+    export WINEQT_QPA_PLATFORM=windows:fontengine=freetype
 fi
 exec wine "$@"

@@ -2,6 +2,7 @@
 // launcher. Its one argument is the recording's path, taken as it is: blanks,
 // "&" and quotes are part of the name.
 #include "compagnons/cassybio/fenetrecassybio.h"
+#include "common/plateforme.h"
 #include "common/rapportboite.h"
 #include "common/stylekalmeno.h"
 #include "common/traduction.h"
@@ -10,6 +11,7 @@
 
 int main(int argc, char **argv)
 {
+    preparer_affichage();
     QApplication app(argc, argv);
     installer_francais();
     QApplication::setStyle(new StyleKalmeno); // Kalmeno's look; no focus marks in report pictures

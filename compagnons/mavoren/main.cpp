@@ -1,5 +1,6 @@
 // mavoren: voluntary and reflex activity of a muscle, a companion program of Kalmeno.
 #include "compagnons/mavoren/fenetremavoren.h"
+#include "common/plateforme.h"
 #include "common/rapportboite.h"
 #include "common/stylekalmeno.h"
 #include "common/traduction.h"
@@ -10,6 +11,7 @@
 
 int main(int argc, char **argv)
 {
+    preparer_affichage();
     QApplication app(argc, argv);
     installer_francais();
     QApplication::setStyle(new StyleKalmeno); // Kalmeno's look; no focus marks in report pictures

@@ -1,5 +1,6 @@
 // terplux: lateral inhibition in the retina, a companion program of Kalmeno.
 #include "compagnons/terplux/fenetreterplux.h"
+#include "common/plateforme.h"
 #include "common/rapportboite.h"
 #include "common/stylekalmeno.h"
 #include "common/traduction.h"
@@ -8,6 +9,7 @@
 
 int main(int argc, char **argv)
 {
+    preparer_affichage();
     QApplication app(argc, argv);
     installer_francais();
     QApplication::setStyle(new StyleKalmeno); // Kalmeno's look; no focus marks in report pictures
