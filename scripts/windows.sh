@@ -42,9 +42,18 @@ kit=$(bash "$racine/scripts/kit-windows.sh" | tail -n 1)
 echo "Kit Qt pour Windows : $kit ($(( $(date +%s) - debut_kit )) s)"
 xlsx=$cache/xlsxwriter-mingw64
 
-# The build: the tools that write the start folder run through wine.
+# The tools that write the start folder (pictures, ess0.nst, recordings,
+# icons) are built for this machine, so that the Windows build writes the very
+# same files as the Linux one.
 construction=$racine/build-windows
+hote=$construction/outils-hote
+bash "$racine/scripts/installer.sh" >/dev/null
+cmake -S "$racine" -B "$hote" -DCMAKE_BUILD_TYPE=Release -DKALMENO_BENCH=OFF >/dev/null
+cmake --build "$hote" --parallel 2 --target kalmeno_assets kalmeno_ess0 ecrire_enregistrements kalmeno_icones kalmeno_graines
+
+# The build for Windows; wine runs its tests.
 PKG_CONFIG_LIBDIR=$xlsx/lib/pkgconfig cmake -S "$racine" -B "$construction" -G Ninja \
+    -DKALMENO_OUTILS_HOTE="$hote" \
     -DCMAKE_TOOLCHAIN_FILE="$kit/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DKALMENO_BENCH=OFF \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$racine/scripts/wine-essai.sh" \
