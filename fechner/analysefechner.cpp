@@ -39,8 +39,10 @@ QList<EssaiFechner> essais_de_grille(const GrilleFechner &grille)
         const int portee = lire_entier(s).valeur;
         for (int j = 1; j < GrilleFechner::COLONNES; ++j) {
             const LectureEntier a = lire_entier(grille.cellule(j, i));
-            if (!a.ok || a.valeur < 0) continue;
-            essais.append({portee, a.valeur, grille.cellule(j, i + 1) == QLatin1String("O")});
+            const GrilleFechner::Reponse r = GrilleFechner::reponse(grille.cellule(j, i + 1));
+            // A mass typed before its answer is no trial yet.
+            if (!a.ok || a.valeur < 0 || r == GrilleFechner::Reponse::Aucune) continue;
+            essais.append({portee, a.valeur, r == GrilleFechner::Reponse::Sentie});
         }
     }
     return essais;

@@ -14,9 +14,12 @@ template <class F> void pour_chaque_essai(const GrilleFechner &g, F f)
         for (int col = 1; col < GrilleFechner::COLONNES; ++col) {
             const LectureEntier ajoutee = lire_entier(g.cellule(col, ligne));
             if (!ajoutee.ok) continue;
-            const QString &issue = g.cellule(col, ligne + 1);
-            const bool connue = issue == QLatin1String("O") || issue == QLatin1String("N");
-            f(portee, col, ajoutee.valeur, connue ? issue : QString());
+            // The answer as the analysis reads it; empty when there is none yet.
+            switch (GrilleFechner::reponse(g.cellule(col, ligne + 1))) {
+            case GrilleFechner::Reponse::Sentie: f(portee, col, ajoutee.valeur, QStringLiteral("O")); break;
+            case GrilleFechner::Reponse::NonSentie: f(portee, col, ajoutee.valeur, QStringLiteral("N")); break;
+            case GrilleFechner::Reponse::Aucune: f(portee, col, ajoutee.valeur, QString()); break;
+            }
         }
     }
 }

@@ -56,6 +56,14 @@ void GrilleFechner::ecrire_entetes()
     colonne_courante_ = 1;
 }
 
+GrilleFechner::Reponse GrilleFechner::reponse(const QString &cellule)
+{
+    const QString r = cellule.trimmed();
+    if (r.compare(QLatin1String("O"), Qt::CaseInsensitive) == 0) return Reponse::Sentie;
+    if (r.compare(QLatin1String("N"), Qt::CaseInsensitive) == 0) return Reponse::NonSentie;
+    return Reponse::Aucune;
+}
+
 QString GrilleFechner::verifier(const QString &t, bool ligne_issue)
 {
     const QString u = majuscules_ascii(t);

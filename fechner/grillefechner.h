@@ -41,6 +41,12 @@ public:
     static QString verifier(const QString &texte, bool ligne_issue);
     static bool est_ligne_issue(int ligne) { return ligne % 2 == 0; }
 
+    // What an outcome cell says of its trial, as the analysis and the exports
+    // read it: "O" or "o" felt, "N" or "n" not felt (blanks around ignored),
+    // anything else (nothing, "?", other text) no trial yet.
+    enum class Reponse { Sentie, NonSentie, Aucune };
+    static Reponse reponse(const QString &cellule);
+
     bool operator==(const GrilleFechner &autre) const { return cellules_ == autre.cellules_; }
 
 private:

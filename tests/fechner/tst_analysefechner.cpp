@@ -128,12 +128,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("issue");
         QTest::addColumn<int>("ajoutee"); // −1: no trial
         QTest::addColumn<bool>("senti");
-        // The whole-number rule on the added mass; only "O" is felt.
+        // The whole-number rule on the added mass; "O" or "o" is felt, "N"
+        // or "n" not, blanks around ignored; any other answer is no trial yet.
         QTest::newRow("felt") << "30" << "O" << 30 << true;
         QTest::newRow("not felt") << "30" << "N" << 30 << false;
-        QTest::newRow("outcome empty: not felt") << "30" << "" << 30 << false;
-        QTest::newRow("lower-case o: not felt") << "30" << "o" << 30 << false;
-        QTest::newRow("marked outcome: not felt") << "30" << "oui?" << 30 << false;
+        QTest::newRow("lower-case o being typed: felt") << "30" << "o" << 30 << true;
+        QTest::newRow("lower-case n: not felt") << "30" << "n" << 30 << false;
+        QTest::newRow("blanks around: felt") << "30" << " O " << 30 << true;
+        QTest::newRow("outcome empty: no trial yet") << "30" << "" << -1 << false;
+        QTest::newRow("marked outcome: no trial") << "30" << "OUI?" << -1 << false;
+        QTest::newRow("oui: no trial") << "30" << "oui" << -1 << false;
+        QTest::newRow("x: no trial") << "30" << "x" << -1 << false;
+        QTest::newRow("question mark: no trial") << "30" << "?" << -1 << false;
         QTest::newRow("leading blank") << " 25" << "O" << 25 << true;
         QTest::newRow("hexadecimal") << "$1F" << "O" << 31 << true;
         QTest::newRow("zero: a catch trial") << "0" << "N" << 0 << false;
@@ -168,6 +174,7 @@ private Q_SLOTS:
         // A heading changed by a loaded file: the digits before the unit.
         g.ecrire(0, 3, QStringLiteral("750g"));
         g.ecrire(1, 3, QStringLiteral("40"));
+        g.ecrire(1, 4, QStringLiteral("N"));
         const QList<EssaiFechner> e = essais_de_grille(g);
         QCOMPARE(e.size(), 2);
         QCOMPARE(e[0].portee, 0);

@@ -26,9 +26,9 @@ private Q_SLOTS:
         QTest::newRow("not numbers are left out")
             << Cellules{{1, 7, "12a?"}, {2, 7, ""}, {3, 7, "10 g"}, {4, 7, "7"}}
             << QStringList{"60;4;7;"};
-        QTest::newRow("outcome other than O or N is empty")
-            << Cellules{{1, 9, "5"}, {1, 10, "OUI?"}, {2, 9, "5"}, {2, 10, "o"}}
-            << QStringList{"80;1;5;", "80;2;5;"};
+        QTest::newRow("answers read as the analysis reads them")
+            << Cellules{{1, 9, "5"}, {1, 10, "OUI?"}, {2, 9, "5"}, {2, 10, "o"}, {3, 9, "5"}, {3, 10, " n "}}
+            << QStringList{"80;1;5;", "80;2;5;O", "80;3;5;N"};
         QTest::newRow("the hidden twelfth value is trial 11")
             << Cellules{{11, 11, "25"}, {11, 12, "O"}} << QStringList{"100;11;25;O"};
     }

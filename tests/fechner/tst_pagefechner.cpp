@@ -4,6 +4,7 @@
 #include "common/boutonimage.h"
 #include "common/erreures.h"
 #include "common/imagewidget.h"
+#include "fechner/fenetreanalyse.h"
 #include "tests/hoteessai.h"
 #include "fichiersessai.h"
 #include "filsessai.h"
@@ -748,6 +749,37 @@ private Q_SLOTS:
         QCOMPARE(cle_courbe(), avant);
         page->grille->viewport()->repaint();
         QFile::remove(chemin);
+    }
+
+    void analyse_de_la_cellule_en_cours_data()
+    {
+        QTest::addColumn<bool>("entree");
+        QTest::newRow("o, Enter, cell not left") << true;
+        QTest::newRow("o still in its editor") << false;
+    }
+    void analyse_de_la_cellule_en_cours()
+    {
+        // The pupil types "o" as the answer and clicks "Analyser" without
+        // leaving the cell: the analysis counts what the grid shows, a felt
+        // trial; the mass typed below it without an answer is no trial yet.
+        QFETCH(bool, entree);
+        cliquer(1, 11);
+        taper(QStringLiteral("20"));
+        touche(Qt::Key_Return);
+        cliquer(2, 11);
+        taper(QStringLiteral("30"));
+        touche(Qt::Key_Return);
+        cliquer(1, 12);
+        taper(QStringLiteral("o"));
+        if (entree) touche(Qt::Key_Return);
+        QTest::mouseClick(page->Bouton_analyser, Qt::LeftButton);
+        QVERIFY(page->fenetre_analyse());
+        const AnalyseFechner &a = page->fenetre_analyse()->analyse();
+        QCOMPARE(a.essais, 1);
+        QCOMPARE(a.lignes.size(), 1);
+        QCOMPARE(a.lignes[0].portee, 100);
+        QCOMPARE(a.lignes[0].sentis, 1);
+        page->fenetre_analyse()->close();
     }
 
     void sauvegarde_interrompue_posix()
