@@ -156,6 +156,13 @@ LigneAnalyse seuil_differentiel(int portee, const QList<EssaiFechner> &essais)
     return l;
 }
 
+double pas_de_sensation(double i1, double d1, double i2, double d2)
+{
+    // ∫ dI / ΔI with ΔI linear from (I₁, ΔI₁) to (I₂, ΔI₂).
+    if (std::fabs(d2 - d1) <= 1e-12 * std::max(d1, d2)) return (i2 - i1) / d1;
+    return (i2 - i1) / (d2 - d1) * std::log(d2 / d1);
+}
+
 QList<PointFechner> echelle_sensation(const QList<LigneAnalyse> &lignes)
 {
     QList<PointFechner> points;
@@ -163,8 +170,7 @@ QList<PointFechner> echelle_sensation(const QList<LigneAnalyse> &lignes)
     double s = 0.0;
     for (const LigneAnalyse &l : lignes) {
         if (!l.a_seuil() || l.portee <= 0 || !(l.seuil > 0.0)) continue;
-        if (precedente)
-            s += (l.portee - precedente->portee) * (1.0 / precedente->seuil + 1.0 / l.seuil) / 2.0;
+        if (precedente) s += pas_de_sensation(precedente->portee, precedente->seuil, l.portee, l.seuil);
         points.append({l.portee, std::log(double(l.portee)), s});
         precedente = &l;
     }

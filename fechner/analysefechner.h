@@ -87,9 +87,12 @@ AnalyseFechner analyser(const QList<EssaiFechner> &essais);
 AnalyseFechner analyser(const GrilleFechner &grille);
 
 // The sensation scale from the rows: the masses above 0 g with a positive
-// threshold; between two neighbours the number of steps is the gap times the
-// mean of 1/ΔI at both ends (the trapezoid rule for ∫ dI / ΔI).
+// threshold; between two neighbours the number of steps is ∫ dI / ΔI with ΔI
+// linear between them, exact for Weber's law (then a = 1/k).
 QList<PointFechner> echelle_sensation(const QList<LigneAnalyse> &lignes);
+// That integral from (I₁, ΔI₁) to (I₂, ΔI₂): (I₂ − I₁)/(ΔI₂ − ΔI₁) · ln(ΔI₂/ΔI₁),
+// or (I₂ − I₁)/ΔI when both thresholds are equal.
+double pas_de_sensation(double i1, double d1, double i2, double d2);
 
 // Numbers as the pupils write them: fixed decimals, decimal comma, no sign on
 // a zero; "" for a value that is not finite (never shown as NaN).

@@ -206,16 +206,24 @@ private Q_SLOTS:
         QVERIFY(std::fabs(a.k - 19000.0 / 210000.0) < 1e-12);
         QVERIFY(a.a_ecart);
         QVERIFY(std::fabs(a.ecart_residuel - 1.7251639) < 1e-6);
-        // By hand: S(100) = 0, S(200) = 100 × (1/10 + 1/20) / 2 = 7.5,
-        // S(400) = 7.5 + 200 × (1/20 + 1/35) / 2 = 15.357143; the ln I are equally
-        // spaced by ln 2, so a = 15.357143 / (2 ln 2) = 11.077837 and
-        // b = mean S − a × ln 200 = −51.074848.
+        // By hand, ∫ dI/ΔI with ΔI linear between neighbours: S(100) = 0,
+        // S(200) = 100 / (20 − 10) × ln(20/10) = 6.931472, S(400) = S(200) +
+        // 200 / (35 − 20) × ln(35/20) = 14.393016; the ln I are equally spaced
+        // by ln 2, so a = 14.393016 / (2 ln 2) = 10.382366 and
+        // b = mean S − a × ln 200 = −47.900908.
         QCOMPARE(a.echelle.size(), 3);
-        QCOMPARE(a.echelle[1].sensation, 7.5);
-        QVERIFY(std::fabs(a.echelle[2].sensation - 15.357142857) < 1e-8);
+        QVERIFY(std::fabs(a.echelle[1].sensation - 6.931471806) < 1e-8);
+        QVERIFY(std::fabs(a.echelle[2].sensation - 14.393015645) < 1e-8);
         QVERIFY(a.a_fechner);
-        QVERIFY(std::fabs(a.a - 11.077836921) < 1e-6);
-        QVERIFY(std::fabs(a.b - -51.074848124) < 1e-6);
+        QVERIFY(std::fabs(a.a - 10.382366147) < 1e-6);
+        QVERIFY(std::fabs(a.b - -47.900908379) < 1e-6);
+        // Exact Weber data over 100–800 g give a = 1/k exactly (the trapezoid
+        // rule gave a·k = 1.050); equal thresholds give the gap over ΔI.
+        QList<LigneAnalyse> weber;
+        for (int i : {100, 200, 300, 400, 500, 600, 700, 800}) weber.append({i, 10, 5, MethodeSeuil::Milieu, 0.08 * i});
+        const QList<PointFechner> e = echelle_sensation(weber);
+        QVERIFY(std::fabs(e.last().sensation - std::log(8.0) / 0.08) < 1e-9);
+        QCOMPARE(pas_de_sensation(100, 20, 300, 20), 10.0);
         QCOMPARE(texte_k(a), QStringLiteral("k = 0,090"));
     }
 
