@@ -29,23 +29,64 @@ double vraisemblance(const std::vector<double> &u, const std::vector<int> &y, do
 
 } // namespace
 
+namespace {
+
+// The trials of one mass row, whatever its heading.
+QList<EssaiFechner> essais_de_ligne(const GrilleFechner &grille, int i, int portee)
+{
+    QList<EssaiFechner> essais;
+    for (int j = 1; j < GrilleFechner::COLONNES; ++j) {
+        const LectureEntier a = lire_entier(grille.cellule(j, i));
+        const GrilleFechner::Reponse r = GrilleFechner::reponse(grille.cellule(j, i + 1));
+        // A mass typed before its answer is no trial yet.
+        if (!a.ok || a.valeur < 0 || r == GrilleFechner::Reponse::Aucune) continue;
+        essais.append({portee, a.valeur, r == GrilleFechner::Reponse::Sentie});
+    }
+    return essais;
+}
+
+} // namespace
+
+int masse_d_entete(const QString &entete, QString *raison)
+{
+    auto refus = [raison](const QString &r) {
+        if (raison) *raison = r;
+        return -1;
+    };
+    if (!entete.endsWith(QLatin1Char('g'))) return refus(QStringLiteral("une masse portée s'écrit en grammes, suivie de « g »"));
+    const LectureEntier m = lire_entier(entete.left(entete.size() - 1));
+    if (!m.ok) return refus(QStringLiteral("« %1 » n'est pas un nombre entier de grammes").arg(entete.left(entete.size() - 1)));
+    if (m.valeur < 0) return refus(QStringLiteral("une masse portée ne peut pas être négative"));
+    return m.valeur;
+}
+
 QList<EssaiFechner> essais_de_grille(const GrilleFechner &grille)
 {
     QList<EssaiFechner> essais;
     for (int i = 1; i < GrilleFechner::LIGNES - 1; i += 2) {
-        // The heading without its unit ("150g"), as the curve places the row.
-        QString s = grille.cellule(0, i);
-        s.chop(1);
-        const int portee = lire_entier(s).valeur;
-        for (int j = 1; j < GrilleFechner::COLONNES; ++j) {
-            const LectureEntier a = lire_entier(grille.cellule(j, i));
-            const GrilleFechner::Reponse r = GrilleFechner::reponse(grille.cellule(j, i + 1));
-            // A mass typed before its answer is no trial yet.
-            if (!a.ok || a.valeur < 0 || r == GrilleFechner::Reponse::Aucune) continue;
-            essais.append({portee, a.valeur, r == GrilleFechner::Reponse::Sentie});
-        }
+        const int portee = masse_d_entete(grille.cellule(0, i));
+        if (portee >= 0) essais += essais_de_ligne(grille, i, portee);
     }
     return essais;
+}
+
+QList<LigneEcartee> lignes_ecartees(const GrilleFechner &grille)
+{
+    QList<LigneEcartee> ecartees;
+    for (int i = 1; i < GrilleFechner::LIGNES - 1; i += 2) {
+        QString raison;
+        if (masse_d_entete(grille.cellule(0, i), &raison) < 0 && !essais_de_ligne(grille, i, 0).isEmpty())
+            ecartees.append({i, grille.cellule(0, i), raison});
+    }
+    return ecartees;
+}
+
+QStringList textes_lignes_ecartees(const QList<LigneEcartee> &lignes)
+{
+    QStringList textes;
+    for (const LigneEcartee &l : lignes)
+        textes << QStringLiteral("Ligne %1 (« %2 ») laissée de côté : %3.").arg(l.ligne).arg(l.entete, l.raison);
+    return textes;
 }
 
 AjustementLogistique ajuster_logistique(const QList<EssaiFechner> &essais)

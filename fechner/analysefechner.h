@@ -16,11 +16,27 @@ struct EssaiFechner {
 };
 
 // The trials of a grid, row by row: each mass row's carried mass is its
-// heading without the unit, read as the curve reads it; a trial counts when
-// its added mass is a whole number not below 0 (an empty or marked cell is no
-// trial); "O" under it is felt, anything else not felt. The twelfth value of
-// a row counts like the ten trials, as the curve plots it.
+// heading (below); a trial counts when its added mass is a whole number not
+// below 0 (an empty or marked cell is no trial) and its answer is one
+// (GrilleFechner::reponse). The twelfth value of a row counts like the ten
+// trials, as the curve plots it. A row whose heading is not a mass is left out.
 QList<EssaiFechner> essais_de_grille(const GrilleFechner &grille);
+
+// A row's carried mass from its heading, as the program writes it: a whole
+// number of grams, not below 0, followed by "g" ("150g"); -1 when the heading
+// is not one, with the reason in French.
+int masse_d_entete(const QString &entete, QString *raison = nullptr);
+
+// A mass row that has trials but a heading that is not a mass: left out of
+// the analysis, and listed so that nobody wonders where its trials went.
+struct LigneEcartee {
+    int ligne = 0; // in the grid
+    QString entete;
+    QString raison;
+};
+QList<LigneEcartee> lignes_ecartees(const GrilleFechner &grille);
+// "Ligne 7 (« abc ») laissée de côté : …", one line each.
+QStringList textes_lignes_ecartees(const QList<LigneEcartee> &lignes);
 
 // How a row's threshold was found.
 enum class MethodeSeuil {

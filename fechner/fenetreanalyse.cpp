@@ -165,7 +165,14 @@ void FenetreAnalyse::montrer()
     Ima_weber->setPicture(tracer_weber(analyse_, commune));
     Ima_fechner->setPicture(tracer_fechner(analyse_, commune));
     // The class's numbers explain best when the page's grid has none yet.
-    Memo_explication->setPlainText(
+    // Rows left out (a heading that is not a mass) are said first.
+    QStringList ecartees = textes_lignes_ecartees(lignes_ecartees(*grille_));
+    if (classe_)
+        for (const GroupeFechner &g : classe_->groupes)
+            if (g.retenu)
+                for (const QString &t : textes_lignes_ecartees(lignes_ecartees(g.grille))) ecartees << g.nom + QStringLiteral(" : ") + t;
+    if (!ecartees.isEmpty()) ecartees << QString();
+    Memo_explication->setPlainText(ecartees.join(QLatin1Char('\n')) +
         explication_analyse(!analyse_.a_weber && commune && commune->a_weber ? *commune : analyse_));
 }
 

@@ -165,6 +165,40 @@ private Q_SLOTS:
         QCOMPARE(e[0].senti, senti);
     }
 
+    void entetes_data()
+    {
+        QTest::addColumn<QString>("entete");
+        QTest::addColumn<int>("masse"); // −1: not a mass
+        QTest::newRow("the program's own") << "150g" << 150;
+        QTest::newRow("from a file") << "750g" << 750;
+        QTest::newRow("zero") << "0g" << 0;
+        QTest::newRow("leading blank") << " 100g" << 100;
+        QTest::newRow("blank before the unit") << "100 g" << -1;
+        QTest::newRow("letters") << "abc" << -1;
+        QTest::newRow("kilograms") << "1,5kg" << -1;
+        QTest::newRow("negative") << "-100g" << -1;
+        QTest::newRow("cut at a letter") << "12a0g" << -1;
+        QTest::newRow("empty") << "" << -1;
+    }
+    void entetes()
+    {
+        // A row counts only under a heading that is a mass; one that is not,
+        // with trials, is listed with its reason, and its trials left out.
+        QFETCH(QString, entete);
+        QFETCH(int, masse);
+        QString raison;
+        QCOMPARE(masse_d_entete(entete, &raison), masse);
+        QCOMPARE(raison.isEmpty(), masse >= 0);
+        GrilleFechner g = grille_vide();
+        ecrire_essais(g, 150, "10N 30O");
+        g.ecrire(0, ligne_de(g, 150), entete);
+        QCOMPARE(essais_de_grille(g).size(), masse >= 0 ? 2 : 0);
+        const QList<LigneEcartee> e = lignes_ecartees(g);
+        QCOMPARE(e.size(), masse >= 0 ? 0 : 1);
+        if (masse < 0)
+            QCOMPARE(textes_lignes_ecartees(e), QStringList{QStringLiteral("Ligne 13 (« %1 ») laissée de côté : %2.").arg(entete, raison)});
+    }
+
     void douzieme_valeur_et_entetes()
     {
         GrilleFechner g = grille_vide();

@@ -164,6 +164,10 @@ private Q_SLOTS:
                                       << "Pas assez d'essais\n";
         QTest::newRow("a bad file") << QStringList{"200:10N 20O", "!"} << 2 << ""
                                     << "kalmeno : %2 : fichier endommagé\n";
+        // "?": the group's 200 g row headed "abc": left out, and said.
+        QTest::newRow("a heading that is not a mass") << QStringList{"200:10N 20O", "?200:15N 35O; 400:25N 35O"} << 0
+            << "200;2;15,0;0,075\n400;2;30,0;0,075\nk;0,075;2\n"
+            << "kalmeno : %2 : Ligne 15 (« abc ») laissée de côté : une masse portée s'écrit en grammes, suivie de « g ».\n";
         QTest::newRow("no file") << QStringList{} << 2 << ""
                                  << "kalmeno : --analyse-fechner attend un ou plusieurs fichiers .fch\n";
     }
@@ -176,7 +180,12 @@ private Q_SLOTS:
         QStringList chemins;
         for (int i = 0; i < groupes.size(); ++i) {
             const QString nom = QStringLiteral("g%1.fch").arg(i + 1);
-            chemins << (groupes[i] == QLatin1String("!") ? fichier(nom, QByteArray("\x01", 1)) : groupe(nom, groupes[i]));
+            if (groupes[i] == QLatin1String("!"))
+                chemins << fichier(nom, QByteArray("\x01", 1));
+            else if (groupes[i].startsWith(QLatin1Char('?')))
+                chemins << fichier(nom, octets_fch(grille(groupes[i].mid(1))).replace("\r\n200g\r\n", "\r\nabc\r\n"));
+            else
+                chemins << groupe(nom, groupes[i]);
         }
         const SortieAnalyse s = analyse_fechner_fichiers(chemins);
         QCOMPARE(s.statut, statut);
