@@ -134,6 +134,18 @@ private Q_SLOTS:
         QVERIFY(f->Memo_explication->toPlainText().contains(QStringLiteral("entre 0,02 et 0,1")));
         QVERIFY(!f->Memo_explication->toPlainText().contains(QStringLiteral("nan"), Qt::CaseInsensitive));
         QCOMPARE(ouvrir(), f); // a second click shows the same window
+        // A file whose 200 g row is headed "abc": the row is said first, left out.
+        GrilleFechner g;
+        g.ecrire_entetes();
+        g.ecrire(0, 15, QStringLiteral("abc"));
+        g.ecrire(1, 15, QStringLiteral("10"));
+        g.ecrire(1, 16, QStringLiteral("N"));
+        QTemporaryDir d;
+        QVERIFY(ecrire_fch(d.filePath(QStringLiteral("abc.fch")), g));
+        QVERIFY(page->lec_fechner(d.filePath(QStringLiteral("abc.fch"))));
+        f->actualiser();
+        QVERIFY(f->Memo_explication->toPlainText().startsWith(QStringLiteral("Ligne 15 (« abc ») laissée de côté")));
+        QCOMPARE(f->Table_groupe->rowCount(), 0);
     }
 
     void suit_la_grille()
