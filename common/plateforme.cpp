@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFont>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -168,6 +170,15 @@ void preparer_affichage()
 {
 #ifdef Q_OS_WIN
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
+#endif
+}
+
+void preparer_police_systeme()
+{
+#ifdef Q_OS_WIN
+    QFont f = QGuiApplication::font();
+    f.setFamilies({QStringLiteral("Segoe UI"), QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans")});
+    QGuiApplication::setFont(f);
 #endif
 }
 

@@ -34,6 +34,9 @@ void preparer_dossier_csb();
 // as on Linux (the same pixels, and unsmoothed where the pages ask for it),
 // unless the platform was chosen already. Nothing elsewhere.
 void preparer_affichage();
+// After it: on Windows, the companions' default font by name (the system's
+// dialog font is an alias that FreeType does not resolve). Nothing elsewhere.
+void preparer_police_systeme();
 
 // A program started detached, never through a shell, never waited for.
 struct Lancement {

@@ -11,6 +11,7 @@ int main(int argc, char **argv)
 {
     preparer_affichage();
     QApplication app(argc, argv);
+    preparer_police_systeme();
     installer_francais();
     QApplication::setStyle(new StyleKalmeno); // Kalmeno's look; no focus marks in report pictures
     FenetreTerplux f;
