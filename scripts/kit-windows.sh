@@ -24,14 +24,8 @@ sudo_cmd=""
 [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
 paquets=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix cmake ninja-build dpkg-dev
          libz-mingw-w64-dev qt6-base-dev qt6-base-dev-tools qt6-translations-l10n perl python3)
-manquants=()
-for p in "${paquets[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
-done
-if [ ${#manquants[@]} -gt 0 ]; then
-    $sudo_cmd apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${manquants[@]}"
-fi
+source "$(dirname "${BASH_SOURCE[0]}")/paquets.sh"
+installer_paquets "${paquets[@]}"
 
 # Debian's source of qt6-base, from the same archive as the binaries (its
 # third-party libraries are built in: the Windows side has none of Debian's).

@@ -24,18 +24,10 @@ case "${1:-}" in
     *) echo "usage: $0 [--test]" >&2; exit 2 ;;
 esac
 
-sudo_cmd=""
-[ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
 paquets=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 fonts-wine nsis zip unzip xvfb xauth
          fonts-liberation2 qt6-translations-l10n imagemagick xdotool cmake ninja-build pkg-config)
-manquants=()
-for p in "${paquets[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
-done
-if [ ${#manquants[@]} -gt 0 ]; then
-    $sudo_cmd apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${manquants[@]}"
-fi
+source "$racine/scripts/paquets.sh"
+installer_paquets "${paquets[@]}"
 
 debut_kit=$(date +%s)
 kit=$(bash "$racine/scripts/kit-windows.sh" | tail -n 1)
