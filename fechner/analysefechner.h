@@ -38,37 +38,68 @@ QList<LigneEcartee> lignes_ecartees(const GrilleFechner &grille);
 // "Ligne 7 (« abc ») laissée de côté : …", one line each.
 QStringList textes_lignes_ecartees(const QList<LigneEcartee> &lignes);
 
-// How a row's threshold was found.
+// What was found at one carried mass.
 enum class MethodeSeuil {
-    Logistique,    // maximum-likelihood logistic fit, P(felt) = 1/2
-    Milieu,        // separated answers or no usable fit: midpoint
-    ToujoursSenti, // only "felt": no threshold
-    JamaisSenti,   // only "not felt": no threshold
+    Logistique,        // logistic fit, 50 % point with its 95 % interval
+    Encadrement,       // answers separated: between the largest not felt and the smallest felt
+    Contradictoire,    // the chance of feeling does not clearly rise with the added mass
+    SousLesMasses,     // fitted 50 % point below the smallest added mass tried
+    AuDessusDesMasses, // fitted 50 % point above the largest added mass tried
+    ToujoursSenti,     // every added mass felt
+    JamaisSenti,       // no added mass felt
+    SansMasseAjoutee,  // only trials at 0 g
 };
 
-// The maximum-likelihood fit of P(felt | x) = 1 / (1 + exp(−(a + b·x))).
+// The maximum-likelihood fit of P(felt | x) = γ + (1 − γ) / (1 + exp(−(a + b·x))),
+// with the lower asymptote γ (the false-alarm rate) given; γ = 0 is the
+// ordinary logistic regression.
 struct AjustementLogistique {
     bool converge = false;
     double a = 0.0;
     double b = 0.0;
+    // Covariance of (a, b) from the Fisher information.
+    double vaa = 0.0, vab = 0.0, vbb = 0.0;
     double seuil() const { return b != 0.0 ? -a / b : 0.0; }
+    // The 95 % interval of the 50 % point by the delta method; false when
+    // there is no fit with a rising slope.
+    bool intervalle(double &bas, double &haut) const;
 };
-// Newton's method on the log-likelihood with step halving. Does not converge
-// on separated answers (the likelihood has no maximum there).
-AjustementLogistique ajuster_logistique(const QList<EssaiFechner> &essais);
+// Fisher scoring with step halving. Does not converge on separated answers
+// (the likelihood has no maximum there).
+AjustementLogistique ajuster_logistique(const QList<EssaiFechner> &essais, double gamma = 0.0);
+
+// The answers at one added mass, for the psychometric curve.
+struct ProportionSentie {
+    int ajoutee = 0;
+    int essais = 0;
+    int sentis = 0;
+};
 
 struct LigneAnalyse {
     int portee = 0;  // I, grams
-    int essais = 0;
+    int essais = 0;  // all trials, catch trials at 0 g included
     int sentis = 0;
+    int controles = 0;       // trials with nothing added
+    int fausses_alertes = 0; // of those, felt
     MethodeSeuil methode = MethodeSeuil::JamaisSenti;
-    double seuil = 0.0;          // ΔI, grams, when a_seuil()
-    bool a_seuil() const { return methode == MethodeSeuil::Logistique || methode == MethodeSeuil::Milieu; }
+    double seuil = 0.0;      // ΔI, grams, when a_seuil()
+    double seuil_bas = 0.0;  // its 95 % interval, or the bracket
+    double seuil_haut = 0.0;
+    AjustementLogistique ajustement; // when fitted
+    double gamma = 0.0;              // the false-alarm rate the fit used
+    QList<ProportionSentie> proportions; // by added mass, smallest first
+
+    bool a_seuil() const { return methode == MethodeSeuil::Logistique || methode == MethodeSeuil::Encadrement; }
     bool a_rapport() const { return a_seuil() && portee > 0; }
     double rapport() const { return a_rapport() ? seuil / portee : 0.0; }
+    double taux_fausses_alertes() const { return controles > 0 ? double(fausses_alertes) / controles : 0.0; }
+    // More than one catch trial in five felt: the "felt" answers are doubtful.
+    bool trop_de_fausses_alertes() const { return controles > 0 && 5 * fausses_alertes > controles; }
 };
 
-// The threshold of one carried mass from its trials (at least one).
+// The threshold of one carried mass from its trials (at least one). Trials at
+// 0 g added are catch trials: they give the false-alarm rate γ, and the 50 %
+// point is that of the corrected chance p* = (p − γ)/(1 − γ).
 LigneAnalyse seuil_differentiel(int portee, const QList<EssaiFechner> &essais);
 
 // A point of the sensation scale: S just-noticeable steps above the smallest mass.
@@ -82,11 +113,16 @@ struct AnalyseFechner {
     QList<LigneAnalyse> lignes; // carried masses with trials, lightest first
     int essais = 0;
 
-    // Weber: ΔI = k·I, least squares through the origin over the carried
-    // masses above 0 g with a positive threshold.
+    // Weber: k, the mean of ΔI/I over the carried masses above 0 g with a
+    // threshold (least squares of ΔI = k·I with weights 1/I², as the error of
+    // ΔI grows with I), and its 95 % interval by a bootstrap over the trials
+    // within each mass, from a fixed seed.
     bool a_weber = false;
     double k = 0.0;
+    bool a_intervalle = false;
+    double k_bas = 0.0, k_haut = 0.0;
     int masses_utilisees = 0;
+    int essais_utilises = 0; // the trials of those masses
     // Spread of the thresholds about the line, grams: √(Σ(ΔI − k·I)² / (n − 1)),
     // when at least two masses are used.
     bool a_ecart = false;
@@ -98,6 +134,9 @@ struct AnalyseFechner {
     double a = 0.0;
     double b = 0.0;
 };
+
+// Replicates of the bootstrap of k.
+constexpr int REPLIQUES_BOOTSTRAP = 1000;
 
 AnalyseFechner analyser(const QList<EssaiFechner> &essais);
 AnalyseFechner analyser(const GrilleFechner &grille);
@@ -114,15 +153,29 @@ double pas_de_sensation(double i1, double d1, double i2, double d2);
 // a zero; "" for a value that is not finite (never shown as NaN).
 QString nombre_fr(double x, int decimales);
 
-// Texts shown for a row and for the whole analysis.
-QString texte_seuil(const LigneAnalyse &l);   // "12,5", "toujours senti", "jamais senti"
-QString texte_rapport(const LigneAnalyse &l); // "0,071" or ""
-QString texte_k(const AnalyseFechner &a);     // "k = 0,071" or "Pas assez d'essais"
+// A positive number with `chiffres` significant digits, decimal comma ("0,062", "0,11").
+QString nombre_significatif(double x, int chiffres);
+// A whole number of grams with its thousands apart: "1 000".
+QString grammes(double x);
 
-// The summary under a table: k, the masses used, the spread.
+// Texts shown for a row and for the whole analysis.
+QString texte_seuil(const LigneAnalyse &l);   // "27,3", "25,0", "" when there is none
+QString texte_rapport(const LigneAnalyse &l); // "0,071" or ""
+// The interval or bracket of a threshold, or why there is none, and the
+// false-alarm warning: "21,0 à 33,5 g", "entre 20 et 30 g", "jamais senti";
+// without the fitted interval when `intervalle` is false.
+QString remarque_seuil(const LigneAnalyse &l, bool intervalle = true);
+QString texte_fausses_alertes(const LigneAnalyse &l); // "2/10" or ""
+// "k = 0,062 (0,011 à 0,11 ; 3 masses, 30 essais)" or "Pas assez d'essais".
+QString texte_k(const AnalyseFechner &a);
+// A word on k outside its usual range 0,02–0,1, or "".
+QString remarque_k(const AnalyseFechner &a);
+
+// The summary under a table: k with its interval, and the remark on k.
 QString resume_weber(const AnalyseFechner &a);
-// The short explanation shown beside the plots, with the numbers found.
-QString explication_analyse(const AnalyseFechner &a);
+// The short explanation shown beside the plots, every number from `a`; `qui`
+// says whose data they are ("la grille de la page", "la classe (4 grilles)").
+QString explication_analyse(const AnalyseFechner &a, const QString &qui);
 
 // Display precision: thresholds in tenths of a gram, ratios and k to 1/1000.
 constexpr int DECIMALES_SEUIL = 1;

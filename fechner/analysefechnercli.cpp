@@ -28,6 +28,7 @@ SortieAnalyse analyse_fechner_fichiers(const QStringList &chemins)
     for (const GroupeFechner &g : classe.groupes)
         for (const QString &t : textes_lignes_ecartees(lignes_ecartees(g.grille)))
             s.erreurs += QStringLiteral("kalmeno : %1 : %2\n").arg(g.chemin, t).toUtf8();
+    s.sortie += titres_resultats.join(QLatin1Char(';')).toUtf8() + '\n';
     for (const QStringList &ligne : lignes_resultats(classe.commune))
         s.sortie += ligne.join(QLatin1Char(';')).toUtf8() + '\n';
     if (!classe.commune.a_weber) s.erreurs += QStringLiteral("Pas assez d'essais\n").toUtf8();

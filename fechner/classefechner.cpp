@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 
+#include <cmath>
+
 namespace {
 
 constexpr int LIGNES_FICHIER = GrilleFechner::LIGNES * GrilleFechner::COLONNES; // 612
@@ -106,5 +108,28 @@ ClasseFechner analyser_classe(const QStringList &chemins)
         if (c.groupes.constLast().retenu) tous += essais_de_grille(c.groupes.constLast().grille);
     }
     c.commune = analyser(tous);
+    double somme = 0.0, carres = 0.0;
+    for (const GroupeFechner &g : c.groupes) {
+        if (!g.retenu || !g.analyse.a_weber) continue;
+        ++c.groupes_avec_k;
+        somme += g.analyse.k;
+    }
+    if (c.groupes_avec_k == 0) return c;
+    c.moyenne_k = somme / c.groupes_avec_k;
+    for (const GroupeFechner &g : c.groupes)
+        if (g.retenu && g.analyse.a_weber) carres += (g.analyse.k - c.moyenne_k) * (g.analyse.k - c.moyenne_k);
+    if (c.groupes_avec_k >= 2) {
+        c.a_erreur_type = true;
+        c.erreur_type_k = std::sqrt(carres / (c.groupes_avec_k - 1) / c.groupes_avec_k);
+    }
     return c;
+}
+
+QString texte_groupes(const ClasseFechner &c)
+{
+    if (c.groupes_avec_k == 0) return {};
+    if (!c.a_erreur_type) return QStringLiteral("Groupes : k = %1 (1 groupe)").arg(nombre_significatif(c.moyenne_k, 2));
+    return QStringLiteral("Groupes : k moyen = %1 ± %2 (moyenne ± 2 erreurs types ; %3 groupes)")
+        .arg(nombre_significatif(c.moyenne_k, 2), nombre_significatif(2 * c.erreur_type_k, 2))
+        .arg(c.groupes_avec_k);
 }

@@ -33,7 +33,17 @@ GroupeFechner groupe_depuis_octets(const QString &chemin, const QByteArray &octe
 struct ClasseFechner {
     QList<GroupeFechner> groupes; // in the order given
     AnalyseFechner commune;       // the trials of the groups kept, together
+    // The groups' own k: how many have one, their mean and its standard
+    // error (the spread of the k over √n; two groups at least).
+    int groupes_avec_k = 0;
+    double moyenne_k = 0.0;
+    bool a_erreur_type = false;
+    double erreur_type_k = 0.0;
     int retenus() const;
 };
+
+// "Groupes : k moyen = 0,071 ± 0,012 (moyenne ± 2 erreurs types ; 5 groupes)",
+// or "" when no group has a k.
+QString texte_groupes(const ClasseFechner &c);
 
 ClasseFechner analyser_classe(const QStringList &chemins);

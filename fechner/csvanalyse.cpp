@@ -3,13 +3,26 @@
 #include "fechner/classefechner.h"
 #include "common/exportcsv.h"
 
+const QStringList titres_resultats = {QStringLiteral("masse"),     QStringLiteral("essais"),
+                                      QStringLiteral("fausses_alertes"), QStringLiteral("seuil"),
+                                      QStringLiteral("seuil_bas"), QStringLiteral("seuil_haut"),
+                                      QStringLiteral("rapport"),   QStringLiteral("remarque")};
+
 QList<QStringList> lignes_resultats(const AnalyseFechner &a)
 {
     QList<QStringList> lignes;
-    for (const LigneAnalyse &l : a.lignes)
-        lignes << QStringList{QString::number(l.portee), QString::number(l.essais), texte_seuil(l), texte_rapport(l)};
-    lignes << QStringList{QStringLiteral("k"), a.a_weber ? nombre_fr(a.k, DECIMALES_RAPPORT) : QString(),
-                          QString::number(a.masses_utilisees)};
+    for (const LigneAnalyse &l : a.lignes) {
+        const QString bas = l.a_seuil() ? nombre_fr(l.seuil_bas, DECIMALES_SEUIL) : QString();
+        const QString haut = l.a_seuil() ? nombre_fr(l.seuil_haut, DECIMALES_SEUIL) : QString();
+        lignes << QStringList{QString::number(l.portee), QString::number(l.essais),
+                              l.controles > 0 ? nombre_fr(l.taux_fausses_alertes(), 2) : QString(),
+                              texte_seuil(l), bas, haut, texte_rapport(l),
+                              remarque_seuil(l, false)};
+    }
+    auto valeur = [&a](double v, bool ok) { return ok ? nombre_fr(v, DECIMALES_RAPPORT) : QString(); };
+    lignes << QStringList{QStringLiteral("k"), valeur(a.k, a.a_weber), valeur(a.k_bas, a.a_intervalle),
+                          valeur(a.k_haut, a.a_intervalle), QString::number(a.masses_utilisees),
+                          QString::number(a.essais_utilises)};
     return lignes;
 }
 
@@ -18,8 +31,9 @@ namespace {
 void bloc(QList<QStringList> &lignes, const QString &titre, const AnalyseFechner &a)
 {
     lignes << QStringList{QStringLiteral("Analyse"), titre};
-    lignes << QStringList{QStringLiteral("Masse portée (g)"), QStringLiteral("Essais"), QStringLiteral("Seuil ΔI (g)"),
-                          QStringLiteral("ΔI/I")};
+    lignes << QStringList{QStringLiteral("Masse portée (g)"), QStringLiteral("Essais"), QStringLiteral("Fausses alertes"),
+                          QStringLiteral("Seuil ΔI (g)"), QStringLiteral("Seuil bas (g)"), QStringLiteral("Seuil haut (g)"),
+                          QStringLiteral("ΔI/I"), QStringLiteral("Remarque")};
     lignes += lignes_resultats(a);
     if (!a.a_weber) lignes << QStringList{QStringLiteral("Pas assez d'essais")};
     if (a.a_ecart)
@@ -39,16 +53,23 @@ QByteArray csv_analyse(const AnalyseFechner &page, const ClasseFechner *classe)
         lignes << QStringList{};
         bloc(lignes, QStringLiteral("Classe (%1 fichiers retenus)").arg(classe->retenus()), classe->commune);
         lignes << QStringList{};
-        lignes << QStringList{QStringLiteral("Fichier"), QStringLiteral("k"), QStringLiteral("Masses utilisées"),
-                              QStringLiteral("Remarque")};
+        lignes << QStringList{QStringLiteral("Fichier"), QStringLiteral("k"), QStringLiteral("k bas"), QStringLiteral("k haut"),
+                              QStringLiteral("Masses utilisées"), QStringLiteral("Remarque")};
         for (const GroupeFechner &g : classe->groupes) {
+            const AnalyseFechner &a = g.analyse;
+            auto valeur = [](double v, bool ok) { return ok ? nombre_fr(v, DECIMALES_RAPPORT) : QString(); };
             if (g.retenu)
-                lignes << QStringList{g.nom, g.analyse.a_weber ? nombre_fr(g.analyse.k, DECIMALES_RAPPORT) : QString(),
-                                      QString::number(g.analyse.masses_utilisees),
-                                      g.analyse.a_weber ? QString() : QStringLiteral("Pas assez d'essais")};
+                lignes << QStringList{g.nom, valeur(a.k, a.a_weber), valeur(a.k_bas, a.a_intervalle),
+                                      valeur(a.k_haut, a.a_intervalle), QString::number(a.masses_utilisees),
+                                      a.a_weber ? QString() : QStringLiteral("Pas assez d'essais")};
             else
-                lignes << QStringList{g.nom, QString(), QString(), QStringLiteral("écarté : ") + g.raison};
+                lignes << QStringList{g.nom, QString(), QString(), QString(), QString(), QStringLiteral("écarté : ") + g.raison};
         }
+        if (classe->groupes_avec_k > 0)
+            lignes << QStringList{QStringLiteral("Moyenne des k des groupes"), nombre_fr(classe->moyenne_k, DECIMALES_RAPPORT),
+                                  QStringLiteral("2 erreurs types"),
+                                  classe->a_erreur_type ? nombre_fr(2 * classe->erreur_type_k, DECIMALES_RAPPORT) : QString(),
+                                  QStringLiteral("%1 groupes").arg(classe->groupes_avec_k)};
     }
     return csv::octets(lignes);
 }

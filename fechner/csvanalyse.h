@@ -11,8 +11,11 @@ struct ClasseFechner;
 // between fields, decimal comma; see common/exportcsv), for the export and
 // the command line alike.
 
-// One row per carried mass: mass, trials, threshold, ratio; then the row
-// "k", value, carried masses used ("" for the value when there is no k).
+// One row per carried mass: mass, trials, false-alarm rate, threshold, its
+// interval or bracket, ratio, remark (why there is no threshold, too many
+// false alarms); then the row "k", value, interval, carried masses used and
+// their trials ("" for what was not found). `titres_resultats` names the fields.
+extern const QStringList titres_resultats;
 QList<QStringList> lignes_resultats(const AnalyseFechner &a);
 
 // The export of the analysis window: the page's grid, then the class (when

@@ -13,18 +13,23 @@
 
 #include <QBuffer>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
 
 namespace {
 
 constexpr int LARGEUR = 900, HAUTEUR = 664;
+// The tab strip above the plots.
+constexpr int HAUTEUR_ONGLETS = 24;
 
 QTableWidget *tableau(QWidget *parent, const char *nom, const QStringList &titres, const QList<int> &largeurs,
                       QRect place)
@@ -49,25 +54,31 @@ void remplir(QTableWidget *t, const QList<QStringList> &lignes, const QList<QStr
     for (int r = 0; r < lignes.size(); ++r)
         for (int c = 0; c < lignes[r].size() && c < t->columnCount(); ++c) {
             auto *item = new QTableWidgetItem(lignes[r][c]);
-            // The list of files reads as text; the analyses as numbers.
-            const bool texte = t->columnCount() == 3 && c != 1;
+            // The list of files and the remarks read as text; the rest as numbers.
+            const bool texte = t->columnCount() == 3 ? c != 1 : c == t->columnCount() - 1;
             item->setTextAlignment((texte ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
             if (r < bulles.size()) item->setToolTip(bulles[r]);
             t->setItem(r, c, item);
         }
 }
 
-// The table of an analysis: one row per carried mass (the "k" row is the summary's).
+// The table of an analysis: one row per carried mass.
 void remplir_analyse(QTableWidget *t, const AnalyseFechner &a)
 {
-    QList<QStringList> lignes = lignes_resultats(a);
-    lignes.removeLast();
+    QList<QStringList> lignes;
     QList<QString> bulles;
-    for (const LigneAnalyse &l : a.lignes)
-        bulles << (l.methode == MethodeSeuil::Logistique ? QStringLiteral("Seuil ajusté : masse ajoutée sentie une fois sur deux")
-                   : l.methode == MethodeSeuil::Milieu
-                       ? QStringLiteral("Seuil au milieu de la plus grande masse non sentie et de la plus petite sentie")
-                       : QStringLiteral("Une seule sorte de réponse : pas de seuil"));
+    for (const LigneAnalyse &l : a.lignes) {
+        lignes << QStringList{grammes(l.portee), QString::number(l.essais), texte_fausses_alertes(l), texte_seuil(l),
+                              texte_rapport(l), remarque_seuil(l)};
+        bulles << (l.methode == MethodeSeuil::Logistique
+                       ? QStringLiteral("Seuil ajusté : masse ajoutée sentie une fois sur deux ; intervalle à 95 %")
+                   : l.methode == MethodeSeuil::Encadrement
+                       ? QStringLiteral("Réponses bien séparées : le seuil est entre la plus grande masse non sentie et la plus petite sentie")
+                       : QStringLiteral("Pas de seuil : ") + remarque_seuil(l))
+                  + (l.controles > 0 ? QStringLiteral("\nFausses alertes : %1 essais à 0 g sentis sur %2")
+                                           .arg(l.fausses_alertes).arg(l.controles)
+                                     : QString());
+    }
     remplir(t, lignes, bulles);
 }
 
@@ -89,9 +100,19 @@ QLabel *etiquette(QWidget *parent, const char *nom, QRect place)
     return l;
 }
 
-const QStringList titres_analyse = {QStringLiteral("Masse portée (g)"), QStringLiteral("Essais"),
-                                    QStringLiteral("Seuil ΔI (g)"), QStringLiteral("ΔI/I")};
-const QList<int> largeurs_analyse = {110, 70, 120, 100};
+const QStringList titres_analyse = {QStringLiteral("Masse\nportée (g)"), QStringLiteral("Essais"),
+                                    QStringLiteral("Fausses\nalertes"),   QStringLiteral("Seuil\nΔI (g)"),
+                                    QStringLiteral("ΔI/I"),                 QStringLiteral("Intervalle à 95 %\nou remarque")};
+const QList<int> largeurs_analyse = {64, 46, 54, 52, 46};
+
+// A picture in a page of the plots' tabs.
+ImageWidget *trace(QWidget *page, const char *nom, QRect place)
+{
+    auto *i = new ImageWidget(page);
+    i->setObjectName(QLatin1String(nom));
+    i->setGeometry(place);
+    return i;
+}
 
 } // namespace
 
@@ -115,17 +136,29 @@ FenetreAnalyse::FenetreAnalyse(const GrilleFechner *grille, QWidget *parent)
     Table_fichiers = tableau(Cadre_classe, "Table_fichiers",
                              {QStringLiteral("Fichier"), QStringLiteral("k"), QStringLiteral("Remarque")}, {150, 60},
                              {8, 48, 420, 104});
-    Table_classe = tableau(Cadre_classe, "Table_classe", titres_analyse, largeurs_analyse, {8, 158, 420, 176});
-    Label_k_classe = etiquette(Cadre_classe, "Label_k_classe", {8, 338, 420, 38});
+    Table_classe = tableau(Cadre_classe, "Table_classe", titres_analyse, largeurs_analyse, {8, 158, 420, 160});
+    Label_k_classe = etiquette(Cadre_classe, "Label_k_classe", {8, 322, 420, 54});
 
-    Ima_weber = new ImageWidget(this);
-    Ima_weber->setObjectName(QStringLiteral("Ima_weber"));
-    Ima_weber->setGeometry(456, 12, LARGEUR_TRACE, HAUTEUR_TRACE);
-    Ima_fechner = new ImageWidget(this);
-    Ima_fechner->setObjectName(QStringLiteral("Ima_fechner"));
-    Ima_fechner->setGeometry(456, 12 + HAUTEUR_TRACE + 6, LARGEUR_TRACE, HAUTEUR_TRACE);
+    // The plots, a tab each: the psychometric curve of one carried mass,
+    // Weber's law (ΔI, then ΔI/I against I), Fechner's law.
+    Onglets_traces = new QTabWidget(this);
+    Onglets_traces->setObjectName(QStringLiteral("Onglets_traces"));
+    Onglets_traces->setDocumentMode(true);
+    Onglets_traces->setGeometry(456, 4, LARGEUR_TRACE, HAUTEUR_ONGLETS + 2 * HAUTEUR_TRACE);
+    auto *page_psy = new QWidget, *page_weber = new QWidget, *page_fechner = new QWidget;
+    Onglets_traces->addTab(page_psy, QStringLiteral("Courbe psychométrique"));
+    Onglets_traces->addTab(page_weber, QStringLiteral("Loi de Weber"));
+    Onglets_traces->addTab(page_fechner, QStringLiteral("Loi de Fechner"));
+    Choix_masse = new QComboBox(page_psy);
+    Choix_masse->setObjectName(QStringLiteral("Choix_masse"));
+    Choix_masse->setAccessibleName(QStringLiteral("Masse portée de la courbe"));
+    Choix_masse->setGeometry(0, 2, 200, 22);
+    Ima_psychometrique = trace(page_psy, "Ima_psychometrique", {0, 28, LARGEUR_TRACE, 2 * HAUTEUR_TRACE - 28});
+    Ima_weber = trace(page_weber, "Ima_weber", {0, 0, LARGEUR_TRACE, HAUTEUR_TRACE});
+    Ima_rapports = trace(page_weber, "Ima_rapports", {0, HAUTEUR_TRACE, LARGEUR_TRACE, HAUTEUR_TRACE});
+    Ima_fechner = trace(page_fechner, "Ima_fechner", {0, 0, LARGEUR_TRACE, 2 * HAUTEUR_TRACE});
 
-    Memo_explication = creer_memo(this, "Memo_explication", {}, {456, 456, 436, 166});
+    Memo_explication = creer_memo(this, "Memo_explication", {}, {456, 460, 436, 164});
     Memo_explication->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo_explication->setFont(police(QStringLiteral("Tahoma"), 12));
 
@@ -137,6 +170,7 @@ FenetreAnalyse::FenetreAnalyse(const GrilleFechner *grille, QWidget *parent)
     Timer_analyse->setSingleShot(true);
 
     connect(Timer_analyse, &QTimer::timeout, this, &FenetreAnalyse::actualiser);
+    connect(Choix_masse, &QComboBox::currentIndexChanged, this, [this] { tracer_courbe(); });
     connect(Bouton_classe, &QAbstractButton::clicked, this, [this] { Bouton_classeClick(); });
     connect(Bouton_copier, &QAbstractButton::clicked, this, [this] { Bouton_copierClick(); });
     connect(Bouton_enregistrer, &QAbstractButton::clicked, this, [this] { Bouton_enregistrerClick(); });
@@ -163,18 +197,56 @@ void FenetreAnalyse::montrer()
     Label_k_groupe->setText(resume_weber(analyse_));
     const AnalyseFechner *commune = classe_ ? &classe_->commune : nullptr;
     Ima_weber->setPicture(tracer_weber(analyse_, commune));
-    Ima_fechner->setPicture(tracer_fechner(analyse_, commune));
-    // The class's numbers explain best when the page's grid has none yet.
+    Ima_rapports->setPicture(tracer_rapports(analyse_, commune));
+    Ima_fechner->setPicture(tracer_fechner(analyse_, commune, 2 * HAUTEUR_TRACE));
+    // The carried masses of the psychometric curve, the choice kept when it still exists.
+    const QString choisie = Choix_masse->currentText();
+    {
+        const QSignalBlocker bloque(Choix_masse);
+        Choix_masse->clear();
+        for (const LigneAnalyse &l : analyse_.lignes) Choix_masse->addItem(QStringLiteral("Grille : %1 g").arg(grammes(l.portee)));
+        if (commune)
+            for (const LigneAnalyse &l : commune->lignes) Choix_masse->addItem(QStringLiteral("Classe : %1 g").arg(grammes(l.portee)));
+        Choix_masse->setCurrentIndex(std::max(0, Choix_masse->findText(choisie)));
+    }
+    tracer_courbe();
     // Rows left out (a heading that is not a mass) are said first.
-    QStringList ecartees = textes_lignes_ecartees(lignes_ecartees(*grille_));
+    QStringList textes = textes_lignes_ecartees(lignes_ecartees(*grille_));
     if (classe_)
         for (const GroupeFechner &g : classe_->groupes)
             if (g.retenu)
-                for (const QString &t : textes_lignes_ecartees(lignes_ecartees(g.grille))) ecartees << g.nom + QStringLiteral(" : ") + t;
-    if (!ecartees.isEmpty()) ecartees << QString();
-    Memo_explication->setPlainText(ecartees.join(QLatin1Char('\n')) +
-        explication_analyse(!analyse_.a_weber && commune && commune->a_weber ? *commune : analyse_));
+                for (const QString &t : textes_lignes_ecartees(lignes_ecartees(g.grille))) textes << g.nom + QStringLiteral(" : ") + t;
+    if (!textes.isEmpty()) textes << QString();
+    // The class's numbers explain best when the page's grid has none yet; the text says whose they are.
+    if (!analyse_.a_weber && commune && commune->a_weber) {
+        textes << QStringLiteral("La grille de la page n'a pas encore de seuil : voici les nombres de la classe.");
+        textes << explication_analyse(*commune, QStringLiteral("la classe (%1 grille%2)").arg(classe_->retenus())
+                                                    .arg(classe_->retenus() > 1 ? QStringLiteral("s") : QString()));
+    } else {
+        textes << explication_analyse(analyse_, QStringLiteral("la grille de la page"));
+    }
+    Memo_explication->setPlainText(textes.join(QLatin1Char('\n')));
 }
+
+const LigneAnalyse *FenetreAnalyse::ligne_choisie(bool *de_la_classe) const
+{
+    const int i = Choix_masse->currentIndex();
+    const bool classe = i >= analyse_.lignes.size();
+    if (de_la_classe) *de_la_classe = classe;
+    if (i < 0) return nullptr;
+    if (!classe) return &analyse_.lignes[i];
+    const qsizetype j = i - analyse_.lignes.size();
+    return classe_ && j < classe_->commune.lignes.size() ? &classe_->commune.lignes[j] : nullptr;
+}
+
+QImage FenetreAnalyse::courbe(int hauteur) const
+{
+    bool classe = false;
+    const LigneAnalyse *l = ligne_choisie(&classe);
+    return tracer_psychometrique(l, Choix_masse->currentText(), classe, hauteur);
+}
+
+void FenetreAnalyse::tracer_courbe() { Ima_psychometrique->setPicture(courbe(Ima_psychometrique->height())); }
 
 void FenetreAnalyse::charger_classe(const QStringList &chemins)
 {
@@ -182,15 +254,19 @@ void FenetreAnalyse::charger_classe(const QStringList &chemins)
     QList<QStringList> lignes;
     for (const GroupeFechner &g : classe_->groupes) {
         if (g.retenu)
-            lignes << QStringList{g.nom, g.analyse.a_weber ? nombre_fr(g.analyse.k, DECIMALES_RAPPORT) : QString(),
-                                  g.analyse.a_weber ? QString() : QStringLiteral("Pas assez d'essais")};
+            lignes << QStringList{g.nom, g.analyse.a_weber ? nombre_significatif(g.analyse.k, 2) : QString(),
+                                  !g.analyse.a_weber ? QStringLiteral("Pas assez d'essais")
+                                  : g.analyse.a_intervalle ? nombre_significatif(g.analyse.k_bas, 2) + QStringLiteral(" à ")
+                                                                 + nombre_significatif(g.analyse.k_haut, 2)
+                                                           : QString()};
         else
             lignes << QStringList{g.nom, QString(), QStringLiteral("écarté : ") + g.raison};
     }
     remplir(Table_fichiers, lignes);
     Label_classe->setText(QStringLiteral("%1 fichier(s) retenu(s) sur %2").arg(classe_->retenus()).arg(chemins.size()));
     remplir_analyse(Table_classe, classe_->commune);
-    Label_k_classe->setText(resume_weber(classe_->commune));
+    Label_k_classe->setText(QStringLiteral("Toutes les grilles ensemble : ") + resume_weber(classe_->commune)
+                            + QLatin1Char('\n') + texte_groupes(*classe_));
     montrer();
 }
 
@@ -228,7 +304,10 @@ void FenetreAnalyse::Bouton_classeClick()
     if (!choisis.isEmpty()) charger_classe(choisis);
 }
 
-QImage FenetreAnalyse::image() const { return image_analyse(analyse_, classe_ ? &classe_->commune : nullptr); }
+QImage FenetreAnalyse::image() const
+{
+    return image_analyse(analyse_, classe_ ? &classe_->commune : nullptr, courbe(HAUTEUR_TRACE));
+}
 
 void FenetreAnalyse::Bouton_copierClick() { QGuiApplication::clipboard()->setImage(image()); }
 

@@ -14,11 +14,14 @@ class ImageWidget;
 class QFileDialog;
 class QLabel;
 class QPlainTextEdit;
+class QComboBox;
+class QTabWidget;
 class QTableWidget;
 class QTimer;
 
 // "Analyse des résultats": the analysis of the page's grid (a table of the
-// thresholds, Weber's and Fechner's plots, a short explanation), following
+// thresholds, the psychometric curve of each carried mass, Weber's and
+// Fechner's plots, a short explanation), following
 // the grid while open; the class's results from several .fch files; the
 // picture and the data taken out of the program.
 class FenetreAnalyse : public QWidget {
@@ -47,7 +50,7 @@ public:
 
     const AnalyseFechner &analyse() const { return analyse_; }
     const ClasseFechner *classe() const { return classe_.get(); }
-    // Both plots, as copied and saved.
+    // The four plots, as copied and saved.
     QImage image() const;
 
     Cadre *Cadre_groupe;
@@ -59,7 +62,11 @@ public:
     QTableWidget *Table_fichiers;
     QTableWidget *Table_classe;
     QLabel *Label_k_classe;
+    QTabWidget *Onglets_traces;
+    QComboBox *Choix_masse;
+    ImageWidget *Ima_psychometrique;
     ImageWidget *Ima_weber;
+    ImageWidget *Ima_rapports;
     ImageWidget *Ima_fechner;
     QPlainTextEdit *Memo_explication;
     BoutonImage *Bouton_copier;
@@ -69,6 +76,10 @@ public:
 
 private:
     void montrer();
+    // The row of the psychometric curve (of the grid, or of the class when `de_la_classe`).
+    const LigneAnalyse *ligne_choisie(bool *de_la_classe = nullptr) const;
+    QImage courbe(int hauteur) const;
+    void tracer_courbe();
     // A file dialog made on first use: the class's files, the picture, the data.
     QFileDialog *dialogue(const char *nom);
     QString choisir(const char *nom);

@@ -54,8 +54,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *donnees, size_t taille)
         if (!std::isfinite(l.seuil) || !std::isfinite(l.rapport())) std::abort();
     for (const PointFechner &p : a.echelle)
         if (!std::isfinite(p.sensation) || !std::isfinite(p.ln_portee)) std::abort();
-    for (double v : {a.k, a.ecart_residuel, a.a, a.b})
+    for (double v : {a.k, a.k_bas, a.k_haut, a.ecart_residuel, a.a, a.b})
         if (!std::isfinite(v)) std::abort();
-    if (image_analyse(analyser(grille), &a).height() != 2 * HAUTEUR_TRACE) std::abort();
+    for (const LigneAnalyse &l : a.lignes)
+        if (!std::isfinite(l.seuil_bas) || !std::isfinite(l.seuil_haut) || tracer_psychometrique(&l, {}, true).isNull()) std::abort();
+    if (image_analyse(analyser(grille), &a, QImage()).height() != 2 * HAUTEUR_TRACE) std::abort();
     return 0;
 }

@@ -105,10 +105,15 @@ private Q_SLOTS:
         // smallest felt: no fit, the midpoint 20. At 400 g: 30.
         QCOMPARE(c.commune.essais, 6);
         QCOMPARE(c.commune.lignes.size(), 2);
-        QCOMPARE(int(c.commune.lignes[0].methode), int(MethodeSeuil::Milieu));
+        QCOMPARE(int(c.commune.lignes[0].methode), int(MethodeSeuil::Encadrement));
         QCOMPARE(c.commune.lignes[0].seuil, 20.0);
-        // By hand: k = (200 × 20 + 400 × 30) / (200² + 400²) = 16000 / 200000.
-        QVERIFY(std::fabs(c.commune.k - 0.08) < 1e-9);
+        // By hand: k = (20/200 + 30/400) / 2; the groups' k 0,075 and
+        // (25/200 + 30/400) / 2 = 0,1, their mean 0,0875, standard error
+        // |0,1 − 0,075| / 2 = 0,0125.
+        QVERIFY(std::fabs(c.commune.k - 0.0875) < 1e-12);
+        QCOMPARE(c.groupes_avec_k, 2);
+        QVERIFY(std::fabs(c.moyenne_k - 0.0875) < 1e-12 && std::fabs(c.erreur_type_k - 0.0125) < 1e-12);
+        QCOMPARE(texte_groupes(c), QStringLiteral("Groupes : k moyen = 0,088 ± 0,025 (moyenne ± 2 erreurs types ; 2 groupes)"));
     }
 
     void champs_csv_data()
@@ -142,12 +147,13 @@ private Q_SLOTS:
         const QString texte = QString::fromUtf8(csv_analyse(analyser(grille("400:10N 30O")), &c).mid(3));
         const QStringList lignes = texte.split(QStringLiteral("\r\n"));
         QCOMPARE(lignes[0], QStringLiteral("Analyse;Grille de la page"));
-        QCOMPARE(lignes[1], QStringLiteral("Masse portée (g);Essais;Seuil ΔI (g);ΔI/I"));
-        QCOMPARE(lignes[2], QStringLiteral("400;2;20,0;0,050"));
-        QCOMPARE(lignes[3], QStringLiteral("k;0,050;1"));
+        QCOMPARE(lignes[1], QStringLiteral("Masse portée (g);Essais;Fausses alertes;Seuil ΔI (g);Seuil bas (g);Seuil haut (g);ΔI/I;Remarque"));
+        QCOMPARE(lignes[2], QStringLiteral("400;2;;20,0;10,0;30,0;0,050;entre 10 et 30 g"));
+        QCOMPARE(lignes[3], QStringLiteral("k;0,050;;;1;2"));
         QVERIFY(lignes.contains(QStringLiteral("Analyse;Classe (1 fichiers retenus)")));
-        QVERIFY(lignes.contains(QStringLiteral("a.fch;0,075;1;")));
-        QVERIFY(lignes.contains(QStringLiteral("absent.fch;;;écarté : fichier introuvable ou illisible")));
+        QVERIFY(lignes.contains(QStringLiteral("a.fch;0,075;;;1;")));
+        QVERIFY(lignes.contains(QStringLiteral("absent.fch;;;;;écarté : fichier introuvable ou illisible")));
+        QVERIFY(lignes.contains(QStringLiteral("Moyenne des k des groupes;0,075;2 erreurs types;;1 groupes")));
     }
 
     void ligne_de_commande_data()
@@ -157,16 +163,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("sortie");
         QTest::addColumn<QString>("erreurs");
         // Thresholds by hand as in classe_mise_en_commun.
-        QTest::newRow("one file") << QStringList{"200:10N 20O"} << 0 << "200;2;15,0;0,075\nk;0,075;1\n" << "";
+        // Two trials a mass: a resample with one answer only has no threshold,
+        // too often for an interval of k.
+        QTest::newRow("one file") << QStringList{"200:10N 20O"} << 0
+                                  << "200;2;;15,0;10,0;20,0;0,075;entre 10 et 20 g\nk;0,075;;;1;2\n" << "";
         QTest::newRow("pooled") << QStringList{"200:10N 20O", "200:20N 30O; 400:25N 35O"} << 0
-                                << "200;4;20,0;0,100\n400;2;30,0;0,075\nk;0,080;2\n" << "";
-        QTest::newRow("no threshold") << QStringList{"200:10O 20O"} << 0 << "200;2;toujours senti;\nk;;0\n"
+                                << "200;4;;20,0;10,0;30,0;0,100;entre 10 et 30 g\n400;2;;30,0;25,0;35,0;0,075;entre 25 et 35 g\n"
+                                   "k;0,087;;;2;6\n" << "";
+        QTest::newRow("catch trials") << QStringList{"300:0O 0N 0N 0N 0N 0N 0N 0N 0N 20N 40O"} << 0
+                                      << "300;11;0,11;30,0;20,0;40,0;0,100;entre 20 et 40 g\nk;0,100;;;1;11\n" << "";
+        QTest::newRow("no threshold") << QStringList{"200:10O 20O"} << 0 << "200;2;;;;;;toujours senti\nk;;;;0;0\n"
                                       << "Pas assez d'essais\n";
         QTest::newRow("a bad file") << QStringList{"200:10N 20O", "!"} << 2 << ""
                                     << "kalmeno : %2 : fichier endommagé\n";
         // "?": the group's 200 g row headed "abc": left out, and said.
         QTest::newRow("a heading that is not a mass") << QStringList{"200:10N 20O", "?200:15N 35O; 400:25N 35O"} << 0
-            << "200;2;15,0;0,075\n400;2;30,0;0,075\nk;0,075;2\n"
+            << "200;2;;15,0;10,0;20,0;0,075;entre 10 et 20 g\n400;2;;30,0;25,0;35,0;0,075;entre 25 et 35 g\nk;0,075;;;2;4\n"
             << "kalmeno : %2 : Ligne 15 (« abc ») laissée de côté : une masse portée s'écrit en grammes, suivie de « g ».\n";
         QTest::newRow("no file") << QStringList{} << 2 << ""
                                  << "kalmeno : --analyse-fechner attend un ou plusieurs fichiers .fch\n";
@@ -189,7 +201,8 @@ private Q_SLOTS:
         }
         const SortieAnalyse s = analyse_fechner_fichiers(chemins);
         QCOMPARE(s.statut, statut);
-        QCOMPARE(QString::fromUtf8(s.sortie), sortie);
+        QCOMPARE(QString::fromUtf8(s.sortie), sortie.isEmpty() ? sortie
+                 : QStringLiteral("masse;essais;fausses_alertes;seuil;seuil_bas;seuil_haut;rapport;remarque\n") + sortie);
         QCOMPARE(QString::fromUtf8(s.erreurs), erreurs.contains(QLatin1String("%2")) ? erreurs.arg(chemins[1]) : erreurs);
     }
 
@@ -240,7 +253,8 @@ private Q_SLOTS:
                 for (int x = 150; x < 330; ++x) texte |= pixel(image, x, y) == NOIR;
             QVERIFY(texte);
         }
-        QCOMPARE(image_analyse(AnalyseFechner{}, nullptr).size(), QSize(LARGEUR_TRACE, 2 * HAUTEUR_TRACE));
+        QCOMPARE(image_analyse(AnalyseFechner{}, nullptr, tracer_psychometrique(nullptr, {}, false)).size(),
+                 QSize(2 * LARGEUR_TRACE, 2 * HAUTEUR_TRACE));
     }
 };
 

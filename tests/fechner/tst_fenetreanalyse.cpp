@@ -18,6 +18,8 @@
 #include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QComboBox>
+#include <QTabWidget>
 #include <QtTest>
 
 namespace {
@@ -131,7 +133,7 @@ private Q_SLOTS:
         QCOMPARE(f->windowTitle(), QStringLiteral("Analyse des résultats"));
         QCOMPARE(f->Table_groupe->rowCount(), 0);
         QCOMPARE(f->Label_k_groupe->text(), QStringLiteral("Pas assez d'essais"));
-        QVERIFY(f->Memo_explication->toPlainText().contains(QStringLiteral("entre 0,02 et 0,1")));
+        QVERIFY(f->Memo_explication->toPlainText().contains(QStringLiteral("Données de la grille de la page : pas assez d'essais")));
         QVERIFY(!f->Memo_explication->toPlainText().contains(QStringLiteral("nan"), Qt::CaseInsensitive));
         QCOMPARE(ouvrir(), f); // a second click shows the same window
         // A file whose 200 g row is headed "abc": the row is said first, left out.
@@ -167,9 +169,19 @@ private Q_SLOTS:
         QTRY_COMPARE(f->Table_groupe->rowCount(), 1);
         QCOMPARE(f->Table_groupe->item(0, 0)->text(), QStringLiteral("200"));
         QCOMPARE(f->Table_groupe->item(0, 1)->text(), QStringLiteral("2"));
-        QCOMPARE(f->Table_groupe->item(0, 2)->text(), QStringLiteral("15,0"));
-        QCOMPARE(f->Table_groupe->item(0, 3)->text(), QStringLiteral("0,075"));
-        QCOMPARE(f->Label_k_groupe->text(), QStringLiteral("k = 0,075, sur 1 masse portée"));
+        QCOMPARE(f->Table_groupe->item(0, 3)->text(), QStringLiteral("15,0"));
+        QCOMPARE(f->Table_groupe->item(0, 4)->text(), QStringLiteral("0,075"));
+        QCOMPARE(f->Table_groupe->item(0, 5)->text(), QStringLiteral("entre 10 et 20 g"));
+        QCOMPARE(f->Label_k_groupe->text(), QStringLiteral("k = 0,075 (1 masse, 2 essais)"));
+        // Turned round (felt at 10 g, not at 20 g): no threshold, and the text says why.
+        cliquer(1, 16);
+        taper("O");
+        cliquer(2, 16);
+        taper("N");
+        cliquer(3, 15);
+        QTRY_COMPARE(f->Table_groupe->item(0, 5)->text(), QStringLiteral("réponses contradictoires"));
+        QCOMPARE(f->Table_groupe->item(0, 3)->text(), QString());
+        QVERIFY(f->Memo_explication->toPlainText().contains(QStringLiteral("Pas de seuil à 200 g (réponses contradictoires).")));
     }
 
     void suit_un_fichier_ouvert()
@@ -178,9 +190,13 @@ private Q_SLOTS:
         const QString chemin = dir.filePath(QStringLiteral("groupe.fch"));
         QVERIFY(ecrire_fch(chemin, grille_groupe()));
         QVERIFY(page->lec_fechner(chemin));
-        QTRY_COMPARE(colonne(f->Table_groupe, 2), (QStringList{"15,0", "35,0"}));
-        // By hand: k = (200 × 15 + 400 × 35) / (200² + 400²) = 17000 / 200000.
-        QVERIFY(f->Label_k_groupe->text().startsWith(QStringLiteral("k = 0,085, sur 2 masses portées")));
+        QTRY_COMPARE(colonne(f->Table_groupe, 3), (QStringList{"15,0", "35,0"}));
+        // By hand: k = (15/200 + 35/400) / 2 = 0,08125.
+        QCOMPARE(f->Label_k_groupe->text(), QStringLiteral("k = 0,081 (2 masses, 4 essais)"));
+        // The psychometric curve of each carried mass, of the grid's rows.
+        QCOMPARE(f->Choix_masse->count(), 2);
+        QCOMPARE(f->Choix_masse->itemText(1), QStringLiteral("Grille : 400 g"));
+        QCOMPARE(f->Onglets_traces->count(), 3);
     }
 
     void resultats_de_la_classe()
@@ -197,11 +213,14 @@ private Q_SLOTS:
         QCOMPARE(colonne(f->Table_fichiers, 0), (QStringList{"a.fch", "b.fch", "c.fch"}));
         // The empty file is listed with its reason and left out; the others are analysed.
         QCOMPARE(colonne(f->Table_fichiers, 2).at(1), QStringLiteral("écarté : fichier vide"));
-        QCOMPARE(colonne(f->Table_fichiers, 1).at(0), QStringLiteral("0,085"));
+        QCOMPARE(colonne(f->Table_fichiers, 1).at(0), QStringLiteral("0,081"));
         QCOMPARE(f->Label_classe->text(), QStringLiteral("2 fichier(s) retenu(s) sur 3"));
         // Pooled at 200 g: 10N 20O 10N 20O 12O, separated at 10/12: midpoint 11.
         QCOMPARE(colonne(f->Table_classe, 1), (QStringList{"5", "4"}));
-        QCOMPARE(colonne(f->Table_classe, 2), (QStringList{"11,0", "35,0"}));
+        QCOMPARE(colonne(f->Table_classe, 3), (QStringList{"11,0", "35,0"}));
+        // The groups' k: 0,08125 and (11/200 + 35/400) / 2 = 0,07125.
+        QVERIFY(f->Label_k_classe->text().endsWith(QStringLiteral("Groupes : k moyen = 0,076 ± 0,010 (moyenne ± 2 erreurs types ; 2 groupes)")));
+        QCOMPARE(f->Choix_masse->itemText(1), QStringLiteral("Classe : 400 g")); // the page's grid is empty
         QVERIFY(f->classe());
         QCOMPARE(f->classe()->retenus(), 2);
         // A cancelled choice keeps the class shown.
@@ -225,7 +244,8 @@ private Q_SLOTS:
         const QByteArray octets = lire_tout(dir.filePath(QStringLiteral("donnees.csv")));
         QVERIFY(octets.startsWith("\xEF\xBB\xBF" "Analyse;Grille de la page\r\n"));
         // 35 / 400 = 0.0875 is held as 0.08749999…, just below the half: 0,087.
-        QVERIFY(octets.contains("200;2;15,0;0,075\r\n400;2;35,0;0,087\r\nk;0,085;2\r\n"));
+        QVERIFY(octets.contains("200;2;;15,0;10,0;20,0;0,075;entre 10 et 20 g\r\n400;2;;35,0;30,0;40,0;0,087;entre 30 et 40 g\r\n"
+                                "k;0,081;;;2;4\r\n"));
         QVERIFY(rapports.isEmpty());
     }
 
@@ -236,10 +256,10 @@ private Q_SLOTS:
         QTest::mouseClick(f->Bouton_enregistrer, Qt::LeftButton);
         QImage lue;
         QVERIFY(lue.load(dir.filePath(QStringLiteral("analyse.png"))));
-        QCOMPARE(lue.size(), QSize(436, 428));
+        QCOMPARE(lue.size(), QSize(872, 428));
         QCOMPARE(lue.convertToFormat(QImage::Format_RGB32), f->image().convertToFormat(QImage::Format_RGB32));
         QTest::mouseClick(f->Bouton_copier, Qt::LeftButton);
-        QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(436, 428));
+        QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(872, 428));
     }
 
     void enregistrement_impossible()
