@@ -189,4 +189,13 @@ void analyse_classe_30_grilles(benchmark::State &etat)
 }
 BENCHMARK(analyse_classe_30_grilles)->Unit(benchmark::kMillisecond);
 
+// One group's full grid analysed, as after each change in the grid while the
+// analysis window is open: thresholds, k with its bootstrap interval, the scale.
+void analyse_groupe(benchmark::State &etat)
+{
+    const GrilleFechner g = grille_de_groupe(1);
+    for (auto _ : etat) benchmark::DoNotOptimize(analyser(g));
+}
+BENCHMARK(analyse_groupe)->Unit(benchmark::kMillisecond);
+
 } // namespace

@@ -115,7 +115,7 @@ bool AjustementLogistique::intervalle(double &bas, double &haut) const
     return true;
 }
 
-AjustementLogistique ajuster_logistique(const QList<EssaiFechner> &essais, double gamma)
+AjustementLogistique ajuster_logistique(const QList<EssaiFechner> &essais, double gamma, const AjustementLogistique *depart)
 {
     AjustementLogistique r;
     const std::size_t n = std::size_t(essais.size());
@@ -135,7 +135,8 @@ AjustementLogistique ajuster_logistique(const QList<EssaiFechner> &essais, doubl
         y[i] = essais[qsizetype(i)].senti ? 1 : 0;
     }
 
-    double alpha = 0.0, beta = 0.0;
+    // From a known fit when given (the bootstrap's resamples lie near it).
+    double alpha = depart ? depart->a + depart->b * moyenne : 0.0, beta = depart ? depart->b * et : 0.0;
     double l = vraisemblance(u, y, alpha, beta, gamma);
     double h00 = 0, h01 = 0, h11 = 0;
     // Beyond this slope (standardised) the answers are as good as separated.
@@ -193,7 +194,7 @@ namespace {
 
 // The threshold alone, as the bootstrap needs it; `seuil_differentiel` adds
 // what the window shows.
-LigneAnalyse estimer_seuil(int portee, const QList<EssaiFechner> &essais)
+LigneAnalyse estimer_seuil(int portee, const QList<EssaiFechner> &essais, const AjustementLogistique *depart = nullptr)
 {
     LigneAnalyse l;
     l.portee = portee;
@@ -246,7 +247,7 @@ LigneAnalyse estimer_seuil(int portee, const QList<EssaiFechner> &essais)
         return l;
     }
     l.gamma = l.taux_fausses_alertes();
-    const AjustementLogistique f = ajuster_logistique(ajoutes, l.gamma);
+    const AjustementLogistique f = ajuster_logistique(ajoutes, l.gamma, depart);
     if (!f.converge || !(f.b > 0.0)) return sans(MethodeSeuil::Contradictoire);
     if (f.seuil() < plus_petit) return sans(MethodeSeuil::SousLesMasses);
     if (f.seuil() > plus_grand) return sans(MethodeSeuil::AuDessusDesMasses);
@@ -327,12 +328,18 @@ int indice(std::mt19937 &hasard, qsizetype n) { return int((std::uint64_t(hasard
 // again with replacement, catch trials and the others apart, and k found again.
 void intervalle_k(const std::map<int, QList<EssaiFechner>> &par_masse, AnalyseFechner &r)
 {
-    std::vector<std::pair<int, std::pair<QList<EssaiFechner>, QList<EssaiFechner>>>> masses;
+    struct Masse {
+        const LigneAnalyse *ligne;
+        QList<EssaiFechner> controles, ajoutes;
+    };
+    std::vector<Masse> masses;
     for (const LigneAnalyse &l : r.lignes) {
         if (!utilisee(l)) continue;
-        QList<EssaiFechner> controles, ajoutes;
-        for (const EssaiFechner &e : par_masse.at(l.portee)) (e.ajoutee == 0 ? controles : ajoutes).append(e);
-        masses.push_back({l.portee, {controles, ajoutes}});
+        Masse m{&l, {}, {}};
+        for (const EssaiFechner &e : par_masse.at(l.portee)) (e.ajoutee == 0 ? m.controles : m.ajoutes).append(e);
+        // A handful of trials drawn again only repeats itself: no interval.
+        if (m.ajoutes.size() < ESSAIS_MIN_INTERVALLE) return;
+        masses.push_back(m);
     }
     std::mt19937 hasard(20261209u);
     std::vector<double> ks;
@@ -340,17 +347,18 @@ void intervalle_k(const std::map<int, QList<EssaiFechner>> &par_masse, AnalyseFe
     QList<EssaiFechner> tirage;
     for (int repetition = 0; repetition < REPLIQUES_BOOTSTRAP; ++repetition) {
         lignes.clear();
-        for (const auto &[portee, groupes] : masses) {
+        for (const Masse &m : masses) {
             tirage.clear();
-            for (const QList<EssaiFechner> *g : {&groupes.first, &groupes.second})
+            for (const QList<EssaiFechner> *g : {&m.controles, &m.ajoutes})
                 for (qsizetype i = 0; i < g->size(); ++i) tirage.append(g->at(indice(hasard, g->size())));
-            lignes.append(estimer_seuil(portee, tirage));
+            const bool ajustee = m.ligne->methode == MethodeSeuil::Logistique;
+            lignes.append(estimer_seuil(m.ligne->portee, tirage, ajustee ? &m.ligne->ajustement : nullptr));
         }
         AnalyseFechner replique;
         if (fraction_de_weber(lignes, replique)) ks.push_back(replique.k);
     }
-    // Replicates without a k at all mean trials too few for an interval.
-    if (ks.size() < std::size_t(REPLIQUES_BOOTSTRAP * 95 / 100)) return;
+    // The interval is that of the replicates with a k; most must have one.
+    if (ks.size() < std::size_t(REPLIQUES_BOOTSTRAP / 2)) return;
     std::sort(ks.begin(), ks.end());
     auto quantile = [&ks](double q) {
         const double h = q * double(ks.size() - 1);
@@ -498,7 +506,8 @@ QString texte_fausses_alertes(const LigneAnalyse &l)
 
 QString texte_k(const AnalyseFechner &a)
 {
-    if (!a.a_weber) return QStringLiteral("Pas assez d'essais");
+    if (!a.a_weber)
+        return a.lignes.isEmpty() ? QStringLiteral("Pas assez d'essais") : QStringLiteral("Pas de k : aucune masse portée n'a de seuil");
     QString t = QStringLiteral("k = ") + nombre_significatif(a.k, 2) + QStringLiteral(" (");
     if (a.a_intervalle) t += nombre_significatif(a.k_bas, 2) + QStringLiteral(" à ") + nombre_significatif(a.k_haut, 2) + QStringLiteral(" ; ");
     return t + compte(a.masses_utilisees, QStringLiteral("masse")) + QStringLiteral(", ")
@@ -528,9 +537,13 @@ QString explication_analyse(const AnalyseFechner &a, const QString &qui)
                         "donc ΔI/I vaut k à toutes les masses.");
     QList<const LigneAnalyse *> avec, sans;
     for (const LigneAnalyse &ligne : a.lignes) (utilisee(ligne) ? avec : sans).append(&ligne);
-    if (!a.a_weber) {
+    if (a.lignes.isEmpty()) {
         l << QStringLiteral("Données de %1 : pas assez d'essais ; il faut, à une masse portée au moins, des masses "
-                            "ajoutées senties et d'autres non senties, qui donnent un seuil.").arg(qui);
+                            "ajoutées senties et d'autres non senties.").arg(qui);
+    } else if (!a.a_weber) {
+        l << QStringLiteral("Données de %1 : aucune masse portée n'a de seuil, donc pas de k. Il faut, à une masse "
+                            "portée au moins, des masses ajoutées senties et d'autres non senties, les grandes plus "
+                            "souvent senties que les petites.").arg(qui);
     } else {
         const LigneAnalyse &petite = *avec.constFirst(), &grande = *avec.constLast();
         l << QStringLiteral("Données de %1 : %2.").arg(qui, texte_k(a));

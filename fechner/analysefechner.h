@@ -64,9 +64,10 @@ struct AjustementLogistique {
     // there is no fit with a rising slope.
     bool intervalle(double &bas, double &haut) const;
 };
-// Fisher scoring with step halving. Does not converge on separated answers
-// (the likelihood has no maximum there).
-AjustementLogistique ajuster_logistique(const QList<EssaiFechner> &essais, double gamma = 0.0);
+// Fisher scoring with step halving, from a flat curve or from `depart`. Does
+// not converge on separated answers (the likelihood has no maximum there).
+AjustementLogistique ajuster_logistique(const QList<EssaiFechner> &essais, double gamma = 0.0,
+                                        const AjustementLogistique *depart = nullptr);
 
 // The answers at one added mass, for the psychometric curve.
 struct ProportionSentie {
@@ -135,8 +136,10 @@ struct AnalyseFechner {
     double b = 0.0;
 };
 
-// Replicates of the bootstrap of k.
+// Replicates of the bootstrap of k, and the trials with an added mass each
+// carried mass used needs for an interval.
 constexpr int REPLIQUES_BOOTSTRAP = 1000;
+constexpr int ESSAIS_MIN_INTERVALLE = 5;
 
 AnalyseFechner analyser(const QList<EssaiFechner> &essais);
 AnalyseFechner analyser(const GrilleFechner &grille);
@@ -166,7 +169,8 @@ QString texte_rapport(const LigneAnalyse &l); // "0,071" or ""
 // without the fitted interval when `intervalle` is false.
 QString remarque_seuil(const LigneAnalyse &l, bool intervalle = true);
 QString texte_fausses_alertes(const LigneAnalyse &l); // "2/10" or ""
-// "k = 0,062 (0,011 à 0,11 ; 3 masses, 30 essais)" or "Pas assez d'essais".
+// "k = 0,062 (0,011 à 0,11 ; 3 masses, 30 essais)"; "Pas assez d'essais"
+// without trials, "Pas de k : aucune masse portée n'a de seuil" without thresholds.
 QString texte_k(const AnalyseFechner &a);
 // A word on k outside its usual range 0,02–0,1, or "".
 QString remarque_k(const AnalyseFechner &a);

@@ -256,7 +256,7 @@ void FenetreAnalyse::charger_classe(const QStringList &chemins)
         if (g.retenu)
             lignes << QStringList{g.nom, g.analyse.a_weber ? nombre_significatif(g.analyse.k, 2) : QString(),
                                   !g.analyse.a_weber ? QStringLiteral("Pas assez d'essais")
-                                  : g.analyse.a_intervalle ? nombre_significatif(g.analyse.k_bas, 2) + QStringLiteral(" à ")
+                                  : g.analyse.a_intervalle ? QStringLiteral("à 95 % : ") + nombre_significatif(g.analyse.k_bas, 2) + QStringLiteral(" à ")
                                                                  + nombre_significatif(g.analyse.k_haut, 2)
                                                            : QString()};
         else

@@ -237,6 +237,8 @@ QImage tracer_rapports(const AnalyseFechner &groupe, const AnalyseFechner *class
             if (a->a_intervalle)
                 for (double v : {a->k_bas, a->k_haut}) r.segment(0, v, r.x().max, v, GRIS, true);
             textes[i] = QStringLiteral("k = ") + nombre_significatif(a->k, 2);
+            if (a->a_intervalle)
+                textes[i] += QStringLiteral(" ; à 95 % : %1 à %2").arg(nombre_significatif(a->k_bas, 2), nombre_significatif(a->k_haut, 2));
         }
         for (const LigneAnalyse &l : a->lignes) {
             if (!l.a_rapport()) continue;
@@ -246,6 +248,7 @@ QImage tracer_rapports(const AnalyseFechner &groupe, const AnalyseFechner *class
     }
     legende(c, textes, classe);
     if (!groupe.a_weber && !(classe && classe->a_weber)) pas_assez(c);
+    else texte(c, 4, BAS + 5 + c.TextExtent(QStringLiteral("0")).height(), QStringLiteral("pointillés gris : k à 95 %"), GRIS);
     return image;
 }
 
@@ -282,12 +285,14 @@ QImage tracer_psychometrique(const LigneAnalyse *ligne, const QString &titre, bo
     }
     for (const ProportionSentie &p : ligne->proportions)
         r.point(p.ajoutee, double(p.sentis) / p.essais, p.ajoutee == 0 ? ROUGE : couleur, p.ajoutee == 0);
+    // The title beside the vertical axis's name; the note on catch trials
+    // beside the horizontal axis's.
     QString t = titre + QStringLiteral(" : ");
     t += ligne->methode == MethodeSeuil::Logistique ? QStringLiteral("ΔI = %1 g (%2)").arg(texte_seuil(*ligne), remarque_seuil(*ligne))
                                                     : remarque_seuil(*ligne);
-    texte(c, GAUCHE + 8, HAUT - 18, t, couleur);
+    texte(c, 4 + c.TextExtent(QStringLiteral("part sentie")).width() + 16, 4, t, couleur);
     if (ligne->controles > 0)
-        texte(c, GAUCHE + 8, HAUT - 2, QStringLiteral("carré rouge : essais à 0 g (fausses alertes)"), ROUGE);
+        texte(c, 4, bas(hauteur) + 5 + c.TextExtent(QStringLiteral("0")).height(), QStringLiteral("■ essais à 0 g : fausses alertes"), ROUGE);
     return image;
 }
 
