@@ -425,8 +425,6 @@ private Q_SLOTS:
         const QList<int> huit = {200, 300, 400, 600, 800, 1000, 1500, 2000}, trois = {100, 200, 400};
         // Typical Weber fractions of lifted weights, steep answers at 8 masses.
         QTest::newRow("k 0.03") << 0.03 << 0.08 << huit << 0.3 << 190 << 0.9;
-        QTest::newRow("k 0.05") << 0.05 << 0.08 << huit << 0.3 << 190 << 0.9;
-        QTest::newRow("k 0.07") << 0.07 << 0.08 << huit << 0.3 << 190 << 0.9;
         QTest::newRow("k 0.1") << 0.1 << 0.08 << huit << 0.3 << 190 << 0.9;
         // A group of a class: 3 masses, shallower answers over a wider range.
         QTest::newRow("3 masses, k 0.06") << 0.06 << 0.15 << trois << 0.5 << 0 << 0.9;
