@@ -33,6 +33,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -102,16 +103,27 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     }
     page_contrastes = static_cast<PageContrastes *>(page(0));
     for (int i = 0; i < 6; ++i) Notebook1->addTab(onglets_[i], titres[i]);
+    // Every change of page by the pupil runs the entry steps, however it
+    // came: a click on the tab strip, Ctrl+Tab, Ctrl+PageUp/Down, the arrows
+    // on the strip. A page shown from code (a file opened) runs none.
     connect(Notebook1, &QTabWidget::currentChanged, this, [this](int index) {
-        if (index >= 0) page(index);
+        if (index < 0) return;
+        page(index);
+        if (!page_par_code_) Notebook1Click();
     });
-    // A click on the tab strip selects the page, then runs the entry steps,
-    // also when the page clicked is already showing. Only the left button
-    // clicks a tab: the others are kept from the strip.
+    // Ctrl+PageDown and Ctrl+PageUp turn the pages as Ctrl+Tab does.
+    for (const auto &[touches, pas] : {std::pair{QKeyCombination(Qt::CTRL | Qt::Key_PageDown), 1},
+                                       std::pair{QKeyCombination(Qt::CTRL | Qt::Key_PageUp), -1}}) {
+        auto *raccourci = new QShortcut(QKeySequence(touches), this);
+        connect(raccourci, &QShortcut::activated, this, [this, pas = pas] {
+            Notebook1->setCurrentIndex((Notebook1->currentIndex() + pas + Notebook1->count()) % Notebook1->count());
+        });
+    }
+    // A click on the tab of the page already showing runs them again. Only
+    // the left button clicks a tab: the others are kept from the strip.
     Notebook1->tabBar()->installEventFilter(this);
     connect(Notebook1->tabBar(), &QTabBar::tabBarClicked, this, [this](int index) {
-        if (index >= 0) Notebook1->setCurrentIndex(index);
-        Notebook1Click();
+        if (index >= 0 && index == Notebook1->currentIndex()) Notebook1Click();
     });
 
     creer_menus();
@@ -528,7 +540,12 @@ void TForm1::closeEvent(QCloseEvent *e)
 
 int TForm1::page_courante() const { return Notebook1->currentIndex(); }
 
-void TForm1::montrer_page(int index) { Notebook1->setCurrentIndex(index); }
+void TForm1::montrer_page(int index)
+{
+    page_par_code_ = true;
+    Notebook1->setCurrentIndex(index);
+    page_par_code_ = false;
+}
 
 QAction *TForm1::element_menu(const char *nom) const { return findChild<QAction *>(QLatin1String(nom)); }
 

@@ -121,6 +121,7 @@ private:
     std::array<QWidget *, 6> pages_{};   // the pages built so far
     std::array<QWidget *, 6> onglets_{}; // the notebook's tabs, holding them
     bool demarrage_fait_ = false;
+    bool page_par_code_ = false; // montrer_page is changing the page
     // What the start-up sequence read for the pages not yet built.
     QMap<int, Couleur> couleurs_lues_;             // line of couleurs.kmo → colour
     bool cassybio_lu_ = false;

@@ -611,25 +611,45 @@ private Q_SLOTS:
 
     void clic_sur_onglet_data()
     {
-        QTest::addColumn<int>("bouton");
+        QTest::addColumn<QString>("geste");
         QTest::addColumn<bool>("change");
-        QTest::newRow("left button") << int(Qt::LeftButton) << true;
-        QTest::newRow("right button") << int(Qt::RightButton) << false;
-        QTest::newRow("middle button") << int(Qt::MiddleButton) << false;
+        QTest::newRow("left button") << "gauche" << true;
+        QTest::newRow("right button") << "droit" << false;
+        QTest::newRow("middle button") << "milieu" << false;
+        // By keyboard: the page's entry steps run as for a click.
+        QTest::newRow("Ctrl+Tab") << "Ctrl+Tab" << true;
+        QTest::newRow("Ctrl+PageDown") << "Ctrl+PgDown" << true;
+        QTest::newRow("Ctrl+Shift+Tab, backwards") << "Ctrl+Shift+Tab" << true;
+        QTest::newRow("arrows on the tab strip") << "flèches" << true;
     }
     void clic_sur_onglet()
     {
-        // Only the left button changes the page and runs its entry steps.
-        QFETCH(int, bouton);
+        // Only the left button or the keyboard changes the page, and runs its
+        // entry steps (on the nerve page: back to the start folder).
+        QFETCH(QString, geste);
         QFETCH(bool, change);
         RepDepart r;
         TForm1 f;
         f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QVERIFY(QTest::qWaitForWindowActive(&f));
         f.Timer_debutTimer();
         QDir::setCurrent(QDir::tempPath());
         QTabBar *barre = f.Notebook1->tabBar();
-        QTest::mouseClick(barre, Qt::MouseButton(bouton), {}, barre->tabRect(3).center());
+        const QMap<QString, Qt::MouseButton> boutons = {
+            {QStringLiteral("gauche"), Qt::LeftButton}, {QStringLiteral("droit"), Qt::RightButton}, {QStringLiteral("milieu"), Qt::MiddleButton}};
+        if (boutons.contains(geste)) {
+            QTest::mouseClick(barre, boutons[geste], {}, barre->tabRect(3).center());
+        } else if (geste == QLatin1String("flèches")) {
+            barre->setFocus();
+            for (int i = 0; i < 3; ++i) QTest::keyClick(barre, Qt::Key_Right);
+        } else {
+            // Three pages forward, or three back from the first (6 pages: 0 → 5 → 4 → 3).
+            const bool arriere = geste.contains(QLatin1String("Shift"));
+            const Qt::Key touche = geste.endsWith(QLatin1String("PgDown")) ? Qt::Key_PageDown : Qt::Key_Tab;
+            for (int i = 0; i < 3; ++i)
+                QTest::keyClick(f.Notebook1->currentWidget(), arriere ? Qt::Key_Backtab : touche,
+                                arriere ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
+        }
         QCOMPARE(f.Notebook1->currentIndex(), change ? 3 : 0);
         QCOMPARE(QDir::current().canonicalPath(), QDir(change ? r.dir.path() : QDir::tempPath()).canonicalPath());
         QCOMPARE(f.page_construite(3), change);
