@@ -33,6 +33,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QSet>
 #include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
@@ -59,6 +60,32 @@ QAction *action(QObject *parent, const char *nom, const QString &libelle)
     auto *a = new QAction(libelle, parent);
     a->setObjectName(QLatin1String(nom));
     return a;
+}
+
+// Access letters: in each menu, an item gets the first letter of one of its
+// words not yet taken there, else its first free letter; submenus likewise.
+void lettres_d_acces(const QList<QAction *> &actions)
+{
+    QSet<QChar> prises;
+    for (QAction *a : actions) {
+        const QString t = a->text();
+        const qsizetype deja = t.indexOf(QLatin1Char('&'));
+        if (deja >= 0 && deja + 1 < t.size()) prises.insert(t[deja + 1].toLower());
+    }
+    for (QAction *a : actions) {
+        if (a->menu()) lettres_d_acces(a->menu()->actions());
+        QString t = a->text();
+        if (a->isSeparator() || t.contains(QLatin1Char('&'))) continue;
+        qsizetype choisie = -1;
+        for (int passe = 0; passe < 2 && choisie < 0; ++passe)
+            for (qsizetype i = 0; i < t.size() && choisie < 0; ++i) {
+                const bool debut_de_mot = i == 0 || !t[i - 1].isLetter();
+                if (t[i].isLetter() && (passe == 1 || debut_de_mot) && !prises.contains(t[i].toLower())) choisie = i;
+            }
+        if (choisie < 0) continue;
+        prises.insert(t[choisie].toLower());
+        a->setText(t.insert(choisie, QLatin1Char('&')));
+    }
 }
 
 // Check items keep the check mark their handler sets, as the menus always did:
@@ -127,6 +154,20 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     });
 
     creer_menus();
+    // The keyboard reaches every item: access letters (Alt+F…), the usual
+    // shortcuts, and F10 opens the first menu.
+    lettres_d_acces(menuBar()->actions());
+    const struct {
+        const char *nom;
+        QKeyCombination touches;
+    } raccourcis[] = {
+        {"Ouvrir1", Qt::CTRL | Qt::Key_O}, {"Sauve1", Qt::CTRL | Qt::Key_S},  {"Imprimer1", Qt::CTRL | Qt::Key_P},
+        {"Quitter1", Qt::CTRL | Qt::Key_Q}, {"Apropos1", QKeyCombination(Qt::Key_F1)},
+    };
+    for (const auto &r : raccourcis)
+        if (QAction *a = findChild<QAction *>(QLatin1String(r.nom))) a->setShortcut(QKeySequence(r.touches));
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
 
     Timer_debut = new QTimer(this);
     Timer_debut->setObjectName(QStringLiteral("Timer_debut"));

@@ -268,6 +268,7 @@ void PageContrastes::creer_banc()
 {
     // Under GroupBox6: the third colour, the title and the Venn picture.
     GroupBox9 = creer_cadre_couleur("GroupBox9", {585, 12}, 3);
+    GroupBox9->hide(); // under "Interprétations", which shows until three colours are asked
     Label4 = creer_etiquette(this, "Label4", QStringLiteral("Mélange des couleurs"), {473, 16});
     Image3 = new ImageWidget(this);
     Image3->setObjectName(QStringLiteral("Image3"));
@@ -366,6 +367,8 @@ void PageContrastes::disposition(int nombre)
         Shape_somme->setVisible(d.rectangles == 1);
     }
     GroupBox6->setVisible(d.groupbox6_visible);
+    // The third colour lies under "Interprétations": hidden with it, no Tab stop there.
+    GroupBox9->setVisible(!d.groupbox6_visible);
     hote_->element_menu("Unecouleur1")->setChecked(nombre == 1);
     hote_->element_menu("Deuxcouleurs1")->setChecked(nombre == 2);
     hote_->element_menu("Troiscouleurs1")->setChecked(nombre == 3);

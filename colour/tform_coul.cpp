@@ -65,12 +65,19 @@ void TForm_coul::FormCreate()
     for (int i = 0; i < NB_COLONNES; ++i) {
         hauts_[i]->set_couleur(colonnes_choix()[i].haut);
         if (i >= 5 && i <= 7) bas_[i]->set_couleur(colonnes_choix()[i].bas);
-        // Both squares of a column give its pale colour.
-        for (Forme *f : {hauts_[i], bas_[i]}) {
-            f->setAccessibleName(QStringLiteral("Couleur %1").arg(nom_couleur(colonnes_choix()[i].haut)));
+        // Both squares of a column give its pale colour; the lower one shows another.
+        const QString choisie = nom_couleur(colonnes_choix()[i].haut);
+        hauts_[i]->setAccessibleName(QStringLiteral("Couleur %1").arg(choisie));
+        bas_[i]->setAccessibleName(QStringLiteral("Carré %1 du bas : couleur %2").arg(nom_couleur(bas_[i]->couleur()), choisie));
+        for (Forme *f : {hauts_[i], bas_[i]})
             f->setAccessibleDescription(QStringLiteral("Entrée : choisir cette couleur ; flèches : autre couleur."));
-        }
     }
+}
+
+void TForm_coul::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    hauts_[0]->setFocus(); // the keyboard starts on the first colour each time
 }
 
 void TForm_coul::ShapeMouseDown(int colonne)

@@ -21,6 +21,11 @@ public:
     void ShapeMouseDown(int colonne);
     void BitBtn1Click();
 
+protected:
+    void showEvent(QShowEvent *e) override;
+
+public:
+
     // The square above (the colour returned) and below, column 1 to 10.
     Forme *carre_haut(int colonne) const;
     Forme *carre_bas(int colonne) const;

@@ -3,6 +3,7 @@
 #include "common/cadre.h"
 #include "common/forme.h"
 #include "common/polices.h"
+#include "common/tabulation.h"
 
 #include <QGuiApplication>
 #include <QPushButton>
@@ -72,6 +73,7 @@ Tmise_couleur::Tmise_couleur(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt:
     Group_ess_coul = new Cadre(QString(), this);
     Group_ess_coul->setObjectName(QStringLiteral("Group_ess_coul"));
     Group_ess_coul->setGeometry(112, 5, 121, 145);
+    ordonner_tabulation(this); // the three bars by Tab, then the buttons
 }
 
 void Tmise_couleur::showEvent(QShowEvent *e)

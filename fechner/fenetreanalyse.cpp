@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -177,6 +178,15 @@ FenetreAnalyse::FenetreAnalyse(const GrilleFechner *grille, QWidget *parent)
     connect(Bouton_exporter, &QAbstractButton::clicked, this, [this] { Bouton_exporterClick(); });
 
     actualiser();
+}
+
+void FenetreAnalyse::keyPressEvent(QKeyEvent *e)
+{
+    // Escape closes the window, as it does a dialog.
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(e);
 }
 
 void FenetreAnalyse::grille_changee()

@@ -12,6 +12,7 @@ class Cadre;
 class GrilleFechner;
 class ImageWidget;
 class QFileDialog;
+class QKeyEvent;
 class QLabel;
 class QPlainTextEdit;
 class QComboBox;
@@ -73,6 +74,9 @@ public:
     BoutonImage *Bouton_enregistrer;
     BoutonImage *Bouton_exporter;
     QTimer *Timer_analyse;
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override;
 
 private:
     void montrer();

@@ -195,24 +195,27 @@ private Q_SLOTS:
     void menus_data()
     {
         QTest::addColumn<QString>("nom");
-        QTest::addColumn<QString>("libelle");
+        QTest::addColumn<QString>("libelle"); // with its access letter
         QTest::addColumn<bool>("cochable");
-        QTest::newRow("Ouvrir1") << "Ouvrir1" << "Ouvrir" << false;
-        QTest::newRow("Sauve1") << "Sauve1" << "Enregistrer" << false;
-        QTest::newRow("Quitter1") << "Quitter1" << "Quitter" << false;
-        QTest::newRow("Voirlacomplmentaire1") << "Voirlacomplmentaire1" << "Voir la complémentaire" << true;
-        QTest::newRow("Afficherlespotdquilibre1") << "Afficherlespotdquilibre1" << "Afficher les pot. d'équilibre" << true;
-        QTest::newRow("Miseencouleur1") << "Miseencouleur1" << "Mise en couleur" << false;
-        QTest::newRow("Unecouleur1") << "Unecouleur1" << "Une couleur" << true;
-        QTest::newRow("Deuxcouleurs1") << "Deuxcouleurs1" << "Deux couleurs" << true;
-        QTest::newRow("Troiscouleurs1") << "Troiscouleurs1" << "Trois couleurs" << true;
-        QTest::newRow("Apropos1") << "Apropos1" << "A propos" << false;
+        QTest::addColumn<QString>("raccourci");
+        QTest::newRow("Ouvrir1") << "Ouvrir1" << "&Ouvrir" << false << "Ctrl+O";
+        QTest::newRow("Sauve1") << "Sauve1" << "&Enregistrer" << false << "Ctrl+S";
+        QTest::newRow("Imprimer1") << "Imprimer1" << "&Imprimer la page…" << false << "Ctrl+P";
+        QTest::newRow("Quitter1") << "Quitter1" << "&Quitter" << false << "Ctrl+Q";
+        QTest::newRow("Voirlacomplmentaire1") << "Voirlacomplmentaire1" << "&Voir la complémentaire" << true << "";
+        QTest::newRow("Afficherlespotdquilibre1") << "Afficherlespotdquilibre1" << "&Afficher les pot. d'équilibre" << true << "";
+        QTest::newRow("Miseencouleur1") << "Miseencouleur1" << "&Mise en couleur" << false << "";
+        QTest::newRow("Unecouleur1") << "Unecouleur1" << "&Une couleur" << true << "";
+        QTest::newRow("Deuxcouleurs1") << "Deuxcouleurs1" << "&Deux couleurs" << true << "";
+        QTest::newRow("Troiscouleurs1") << "Troiscouleurs1" << "&Trois couleurs" << true << "";
+        QTest::newRow("Apropos1") << "Apropos1" << "&A propos" << false << "F1";
     }
     void menus()
     {
         QFETCH(QString, nom);
         QFETCH(QString, libelle);
         QFETCH(bool, cochable);
+        QFETCH(QString, raccourci);
         RepDepart r;
         TForm1 f;
         QAction *a = f.findChild<QAction *>(nom);
@@ -220,6 +223,16 @@ private Q_SLOTS:
         QCOMPARE(a->text(), libelle);
         QCOMPARE(a->isCheckable(), cochable);
         QVERIFY(!a->isChecked());
+        QCOMPARE(a->shortcut().toString(), raccourci);
+        // No two items of a menu share an access letter.
+        QSet<QChar> lettres;
+        for (QAction *b : a->associatedObjects().isEmpty() ? QList<QAction *>{}
+                                                           : qobject_cast<QWidget *>(a->associatedObjects().constFirst())->actions()) {
+            const qsizetype i = b->text().indexOf(QLatin1Char('&'));
+            if (b->isSeparator()) continue;
+            QVERIFY2(i >= 0 && !lettres.contains(b->text()[i + 1].toLower()), qPrintable(b->text()));
+            lettres.insert(b->text()[i + 1].toLower());
+        }
     }
 
     void barre_de_menus()
@@ -231,7 +244,7 @@ private Q_SLOTS:
         QStringList visibles;
         for (QAction *a : f.menuBar()->actions())
             if (a->isVisible()) visibles << a->text();
-        QCOMPARE(visibles, QStringList({"Fichier", "Options", "A propos"}));
+        QCOMPARE(visibles, QStringList({"&Fichier", "&Options", "&A propos"}));
         QVERIFY(f.findChild<QMenu *>("Fichier1"));
         QVERIFY(f.findChild<QMenu *>("Options1"));
         QVERIFY(!f.findChild<QMenu *>("NombredeCouleurs1")->menuAction()->isVisible());

@@ -219,11 +219,11 @@ private Q_SLOTS:
         // The new menu comes after the items that were there.
         QCOMPARE(a.size(), 4);
         QCOMPARE(a[2]->objectName(), QString("Miseencouleur1"));
-        QCOMPARE(a[3]->text(), QString("Taille de l'affichage"));
+        QCOMPARE(a[3]->text(), QString("&Taille de l'affichage"));
         QStringList textes;
         for (QAction *x : a[3]->menu()->actions())
             if (!x->isSeparator()) textes << x->text();
-        QCOMPARE(textes, (QStringList{"100 %", "125 %", "150 %", "200 %", "Ajuster à l'écran"}));
+        QCOMPARE(textes, (QStringList{"100 %", "125 %", "150 %", "200 %", "&Ajuster à l'écran"}));
         // This run's size is the one checked; the sizes are radio items.
         QVERIFY(f.findChild<QAction *>("Taille100")->isChecked());
         QVERIFY(f.findChild<QAction *>("Taille100")->actionGroup()->isExclusive());

@@ -62,12 +62,25 @@ private Q_SLOTS:
 
     void fermer()
     {
-        // "x" closes without a colour.
+        // "x" closes without a colour; each opening starts on the first colour,
+        // whichever square had the keyboard before.
         TForm_coul d;
         d.couleur_choisie = -1;
-        FenetresModales modales({[&](QWidget *) { QTest::mouseClick(d.BitBtn1, Qt::LeftButton); }});
+        QWidget *focus[2] = {};
+        FenetresModales modales({[&](QWidget *) {
+                                     focus[0] = d.focusWidget();
+                                     d.carre_bas(4)->setFocus();
+                                     QTest::mouseClick(d.BitBtn1, Qt::LeftButton);
+                                 },
+                                 [&](QWidget *) {
+                                     focus[1] = d.focusWidget();
+                                     QTest::keyClick(&d, Qt::Key_Escape);
+                                 }});
+        QCOMPARE(d.exec(), int(QDialog::Rejected));
         QCOMPARE(d.exec(), int(QDialog::Rejected));
         QCOMPARE(d.couleur_choisie, -1);
+        QCOMPARE(focus[0], d.carre_haut(1));
+        QCOMPARE(focus[1], d.carre_haut(1));
     }
 
     void fenetre()

@@ -78,6 +78,14 @@ private Q_SLOTS:
         FenetresModales modales({[&](QWidget *m) {
             QVERIFY(m == &d);
             focus_ok = d.focusWidget() == d.OKBtn;
+            // Tab reaches the three bars; Up moves the one focused.
+            QTest::keyClick(d.OKBtn, Qt::Key_Tab);
+            focus_ok = focus_ok && d.focusWidget() == d.CancelBtn;
+            QTest::keyClick(d.CancelBtn, Qt::Key_Tab);
+            QTest::keyClick(d.HelpBtn, Qt::Key_Tab);
+            focus_ok = focus_ok && d.focusWidget() == d.scroll_rouge;
+            QTest::keyClick(d.scroll_rouge, Qt::Key_Up);
+            focus_ok = focus_ok && d.scroll_rouge->value() == 253;
             // "Aide" does nothing: the dialog stays open.
             QTest::mouseClick(d.HelpBtn, Qt::LeftButton);
             if (d.isVisible()) QTest::mouseClick(d.findChild<QPushButton *>(bouton), Qt::LeftButton);

@@ -136,6 +136,9 @@ private Q_SLOTS:
         QVERIFY(f->Memo_explication->toPlainText().contains(QStringLiteral("Données de la grille de la page : pas assez d'essais")));
         QVERIFY(!f->Memo_explication->toPlainText().contains(QStringLiteral("nan"), Qt::CaseInsensitive));
         QCOMPARE(ouvrir(), f); // a second click shows the same window
+        QTest::keyClick(f->Choix_masse, Qt::Key_Escape); // Escape closes it, as a dialog
+        QVERIFY(!f->isVisible());
+        QCOMPARE(ouvrir(), f);
         // A file whose 200 g row is headed "abc": the row is said first, left out.
         GrilleFechner g;
         g.ecrire_entetes();
