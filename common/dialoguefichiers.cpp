@@ -1,6 +1,8 @@
 #include "common/dialoguefichiers.h"
 #include "common/dossiersdialogues.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
 
@@ -10,7 +12,12 @@ QStringList executer_dialogue_fichiers(QFileDialog *d, const QString &nom, const
     const Usage usage = d->acceptMode() == QFileDialog::AcceptSave ? Usage::Enregistrer : Usage::Ouvrir;
     d->setDirectory(initial(depart.isEmpty() ? QDir::currentPath() : depart, usage));
     if (!nom.isEmpty()) d->selectFile(nom);
-    if (d->exec() != QDialog::Accepted) return {};
+    const int resultat = d->exec();
+    // The name box's completion list closes with the dialog: left open, it
+    // stayed over the page and kept the keyboard.
+    for (QCompleter *c : d->findChildren<QCompleter *>())
+        if (c->popup()) c->popup()->hide();
+    if (resultat != QDialog::Accepted) return {};
     const QStringList choisis = d->selectedFiles();
     if (!choisis.isEmpty()) retenir(choisis.constFirst());
     return choisis;

@@ -30,6 +30,9 @@
 #include <QTimer>
 #include <QCursor>
 #include <QScreen>
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QPointer>
 #include <QtTest>
 
 #include <functional>
@@ -730,6 +733,7 @@ private Q_SLOTS:
         const QString chemin = r.dir.filePath(page == 2 ? "groupe1.fch" : "groupe1.nst");
         ecrire_tout(chemin, page == 2 ? QByteArray("coin\r\n") : programme_deux_etapes);
         QStringList noms;
+        QList<QPointer<QAbstractItemView>> listes;
         for (int fois = 0; fois < 2; ++fois) {
             QList<std::function<void(QWidget *)>> etapes = {[&](QWidget *m) {
                 auto *d = qobject_cast<QFileDialog *>(m);
@@ -738,6 +742,11 @@ private Q_SLOTS:
                 // Nothing chosen yet: Enter would take no file.
                 QVERIFY(!d->selectedFiles().contains(chemin));
                 d->findChild<QLineEdit *>("fileNameEdit")->setText(chemin);
+                // The name box's completion list, open as a pupil types.
+                QCompleter *c = d->findChild<QLineEdit *>("fileNameEdit")->completer();
+                QVERIFY(c);
+                c->complete();
+                listes << c->popup();
                 QMetaObject::invokeMethod(d, "accept", Qt::QueuedConnection);
             }};
             // The question before replacing the file: yes.
@@ -747,6 +756,8 @@ private Q_SLOTS:
             f.findChild<QAction *>(action)->trigger();
             f.montrer_page(page);
             QTest::qWait(50);
+            // It closes with the dialog, not left over the page.
+            QVERIFY(!listes.isEmpty() && !listes.last()->isVisible());
         }
         QCOMPARE(noms, QStringList({QString(), QString()}));
     }
