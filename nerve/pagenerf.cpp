@@ -13,6 +13,7 @@
 #include "common/nombres.h"
 #include "common/plateforme.h"
 #include "common/polices.h"
+#include "nerve/csvnerf.h"
 #include "nerve/graduations.h"
 #include "nerve/questionnaire.h"
 
@@ -238,16 +239,16 @@ void PageNerf::creer_simulateur()
     ima_nerf->setAccessibleName(QStringLiteral("Nerf et électrodes"));
     Ima_grad->setAccessibleName(QStringLiteral("Échelle de temps, de 0 à 20 millisecondes"));
     Ima_grad2->setAccessibleName(QStringLiteral("Échelle de distance, de 0 à 80 centimètres"));
-    Shape_nerf->setAccessibleName(QStringLiteral("Nerf (un clic échange les extrémités A et B)"));
+    // The nerve takes the keyboard: Enter or Space swaps its ends, as a click.
+    Shape_nerf->setActivable(true);
+    Shape_nerf->setAccessibleName(QStringLiteral("Nerf (un clic, Entrée ou Espace échange les extrémités A et B)"));
     const QString noms_electrodes[4] = {QStringLiteral("Anode stimulatrice (rouge)"),
                                         QStringLiteral("Cathode stimulatrice (bleue)"),
                                         QStringLiteral("Électrode d'enregistrement 1 (jaune)"),
                                         QStringLiteral("Électrode d'enregistrement 2 (jaune)")};
     for (int k = 0; k < 4; ++k) {
         electrodes_[k]->setAccessibleName(noms_electrodes[k]);
-        electrodes_[k]->setAccessibleDescription(
-            QStringLiteral("Flèches gauche et droite : déplacer d'un pixel, avec Maj de dix ; "
-                           "la simulation reprend quand la touche est relâchée."));
+        decrire_electrode(static_cast<Electrode>(k));
     }
     fils_ = {Shape_anode2, Shape_cathode2, Shape_enr12, shape_enr22};
     signes_ = {anode, cathode, nullptr, nullptr};
@@ -427,6 +428,18 @@ void PageNerf::poser_suiveurs(Electrode e)
     const Suiveurs s = suiveurs(e, electrodes_[k]->x(), ima_nerf->x() + ima_nerf->width());
     fils_[k]->setGeometry(s.fil_gauche, fils_[k]->y(), s.fil_largeur, fils_[k]->height());
     if (signes_[k]) signes_[k]->move(s.signe_gauche, signes_[k]->y());
+    decrire_electrode(e);
+}
+
+void PageNerf::decrire_electrode(Electrode e)
+{
+    // Where it stands on the distance scale, as a sighted pupil reads it.
+    static const char *const noms[4] = {"anode", "cathode", "électrode d'enregistrement 1", "électrode d'enregistrement 2"};
+    Forme *f = electrodes_[static_cast<int>(e)];
+    f->setAccessibleDescription(QStringLiteral("%1 : %2 cm. Flèches gauche et droite : déplacer d'un pixel, avec Maj de "
+                                               "dix ; la simulation reprend quand la touche est relâchée.")
+                                    .arg(QString::fromUtf8(noms[static_cast<int>(e)]),
+                                         format_reel(position_cm(f->x(), f->width()), 0, 1).replace(QLatin1Char('.'), QLatin1Char(','))));
 }
 
 void PageNerf::electrode_deplacee(Electrode e, int X)

@@ -145,6 +145,7 @@ private:
     void electrode_saisie(int X);
     void electrode_deplacee(Electrode e, int X);
     void electrode_lachee();
+    void decrire_electrode(Electrode e); // its position in its accessible description
     void poser_suiveurs(Electrode e);
     void voir_fichier(const char *enregistrement);
 

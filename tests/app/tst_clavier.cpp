@@ -12,10 +12,12 @@
 #include "common/tabulation.h"
 #include "fechner/grillechaines.h"
 #include "fechner/pagefechner.h"
+#include "nerve/csvnerf.h"
 #include "nerve/pagenerf.h"
 #include "fenetresmodales.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -95,7 +97,7 @@ private Q_SLOTS:
             << 3
             << QStringList{"Memo5", "FileListBox1", "BitBtn8", "BitBtn9", "pref_rel", "pref_abs", "fib_lpr",
                            "fib_cpr", "vit_influx", "combo_electrode", "Edit_seuil", "BitBtn19", // questionnaire
-                           "Radio_nerf", "Radio_nerf", "Shape_anode", "Shape_cathode", "Shape_enr1", "Shape_enr2",
+                           "Radio_nerf", "Radio_nerf", "Shape_anode", "Shape_cathode", "Shape_enr1", "Shape_enr2", "Shape_nerf",
                            "Scroll_i_stim", "CheckBox1", "Scroll_temps", "BitBtn22", "BitBtn21"};  // simulation
         QTest::newRow("Activité volont./réflexe") << 4 << QStringList{"BitBtn10", "BitBtn11"};
         QTest::newRow("Loi de Nernst")
@@ -164,6 +166,14 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), e);
         for (int i = 0; i < fois; ++i) touche(cle, maj ? Qt::ShiftModifier : Qt::NoModifier);
         QCOMPARE(e->x(), gauche);
+        // A screen reader hears where it stands on the distance scale.
+        const QString cm = QString::number(position_cm(gauche, e->width()), 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
+        QVERIFY2(e->accessibleDescription().contains(QStringLiteral(" : %1 cm.").arg(cm)), qPrintable(e->accessibleDescription()));
+        // Enter on the focused nerve swaps its ends, as a click.
+        const int a = n->Lab_a->x(), b = n->Lab_b->x();
+        n->Shape_nerf->setFocus(Qt::TabFocusReason);
+        touche(Qt::Key_Return);
+        QCOMPARE(QPair(n->Lab_a->x(), n->Lab_b->x()), QPair(b, a));
 
         // By the mouse, on a second window: the same moves, one step each.
         TForm1 g;
