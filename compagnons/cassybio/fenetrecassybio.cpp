@@ -70,8 +70,9 @@ FenetreCassybio::FenetreCassybio(QWidget *parent) : QMainWindow(parent)
     vue->setObjectName(QStringLiteral("vue"));
     vue->setMessageVide(QStringLiteral("Aucun enregistrement ouvert"));
     milieu->addWidget(vue, 1);
-    auto *aide = new QLabel(QStringLiteral("Curseurs : glisser avec la souris (le plus proche suit ; bouton droit : C2). "
-                                           "Molette : zoom sur le temps ; double clic : tout l'enregistrement."),
+    auto *aide = new QLabel(QStringLiteral("Curseurs : glisser avec la souris (le plus proche suit ; bouton droit : C2), "
+                                           "ou au clavier : flèches (Maj : dix points), 1 et 2 pour choisir le curseur. "
+                                           "Molette : zoom sur le temps ; double clic ou Origine : tout l'enregistrement."),
                             centre);
     aide->setWordWrap(true);
     principal->addWidget(aide);

@@ -1,6 +1,7 @@
 #include "compagnons/commun/vuetraces.h"
 #include "compagnons/commun/texte.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -42,6 +43,8 @@ VueTraces::VueTraces(QWidget *parent) : QWidget(parent)
     setMinimumSize(320, 200);
     setMouseTracking(false);
     setCursor(Qt::SizeHorCursor);
+    setFocusPolicy(Qt::StrongFocus); // the cursors by keyboard too
+    setAccessibleDescription(description_clavier());
 }
 
 void VueTraces::setEnregistrement(const Enregistrement &e)
@@ -254,6 +257,11 @@ void VueTraces::paintEvent(QPaintEvent *)
         p.drawLine(x, z.top() - 4, x, z.bottom());
         p.setPen(c);
         p.drawText(QRect(x - 15, 2, 30, 14), Qt::AlignCenter, nom);
+        // The cursor the keys move, framed while the view has the focus.
+        if (hasFocus() && (nom == QLatin1String("C2")) == (saisi_ == 1)) {
+            p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+            p.drawRect(QRect(x - 15, 1, 30, 15));
+        }
     };
     dessiner_curseur(c1_, COULEUR_C1, Qt::SolidLine, QStringLiteral("C1"));
     dessiner_curseur(c2_, COULEUR_C2, Qt::DashLine, QStringLiteral("C2"));
@@ -285,6 +293,39 @@ void VueTraces::mouseMoveEvent(QMouseEvent *ev)
 }
 
 void VueTraces::mouseDoubleClickEvent(QMouseEvent *) { toutVoir(); }
+
+void VueTraces::keyPressEvent(QKeyEvent *ev)
+{
+    const int k = ev->key();
+    if (enr_.essais.empty()) {
+        QWidget::keyPressEvent(ev);
+        return;
+    }
+    if (k == Qt::Key_1 || k == Qt::Key_2 || k == Qt::Key_Space) {
+        saisi_ = k == Qt::Key_1 ? 0 : k == Qt::Key_2 ? 1 : (saisi_ == 1 ? 0 : 1); // C1 unless C2 was chosen
+        update();
+    } else if (k == Qt::Key_Left || k == Qt::Key_Right) {
+        if (saisi_ < 0) saisi_ = 0;
+        const double pas = (ev->modifiers() & Qt::ShiftModifier ? 10 : 1) * enr_.periode_ms * (k == Qt::Key_Left ? -1 : 1);
+        // Within the window shown, as the mouse.
+        setCurseur(saisi_, std::clamp(curseur(saisi_) + pas, t0_, t1_));
+    } else if (k == Qt::Key_Home) {
+        toutVoir();
+    } else {
+        QWidget::keyPressEvent(ev);
+        return;
+    }
+    setAccessibleDescription(description_clavier());
+}
+
+QString VueTraces::description_clavier() const
+{
+    return QStringLiteral("Curseur %1 choisi. C1 : %2 ms, C2 : %3 ms. Flèches gauche et droite : déplacer le curseur "
+                          "choisi (avec Maj, de dix points) ; 1, 2 ou Espace : choisir C1 ou C2 ; Origine : tout voir.")
+        .arg(saisi_ == 1 ? 2 : 1)
+        .arg(en_francais(c1_, 2), en_francais(c2_, 2));
+}
+
 
 void VueTraces::wheelEvent(QWheelEvent *ev)
 {

@@ -6,7 +6,9 @@
 // Plots the channels of a recording against time, one band per channel, with
 // two cursors that read time and amplitude differences. The mouse drags the
 // nearest cursor; the wheel zooms in time around the pointer; a double click
-// shows the whole recording again.
+// shows the whole recording again. By keyboard, once focused: Left and Right
+// move the cursor chosen (one sample, with Shift ten), 1 and 2 or Space choose
+// C1 or C2, Home shows the whole recording.
 class VueTraces : public QWidget {
     Q_OBJECT
 public:
@@ -49,11 +51,13 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent *) override;
     void mousePressEvent(QMouseEvent *ev) override;
+    void keyPressEvent(QKeyEvent *ev) override;
     void mouseMoveEvent(QMouseEvent *ev) override;
     void mouseDoubleClickEvent(QMouseEvent *ev) override;
     void wheelEvent(QWheelEvent *ev) override;
 
 private:
+    QString description_clavier() const; // the cursors' times and the keys, for screen readers
     QRect zone() const;          // the plotting area
     QRect bande(int voie) const; // one channel's band within it
     double cale(double t) const; // the time of the nearest sample

@@ -37,7 +37,8 @@ QGroupBox *boite_vue(QWidget *parent, const QString &titre, const QString &vide,
     l->addWidget(vue, 1);
     auto *bas = new QHBoxLayout;
     auto *aide = new QLabel(QStringLiteral("Placez C1 au début du stimulus et C2 au début de l'EMG "
-                                           "(glisser avec la souris ; molette : zoom)."),
+                                           "(glisser avec la souris, ou flèches et Maj+flèches, 1 et 2 pour choisir le curseur ; "
+                                           "molette : zoom)."),
                             boite);
     aide->setWordWrap(true);
     bas->addWidget(aide, 1);

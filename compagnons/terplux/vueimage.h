@@ -3,7 +3,8 @@
 #include <QWidget>
 
 // A picture shown 1:1 under a caption, with the row of the profile drawn
-// across it; a click or a drag chooses that row.
+// across it; a click or a drag chooses that row, and so do Up and Down once
+// focused (Shift: ten rows).
 class VueImage : public QWidget {
     Q_OBJECT
 public:
@@ -22,6 +23,7 @@ protected:
     void paintEvent(QPaintEvent *) override;
     void mousePressEvent(QMouseEvent *ev) override;
     void mouseMoveEvent(QMouseEvent *ev) override;
+    void keyPressEvent(QKeyEvent *ev) override;
 
 private:
     void choisir(int y_widget);

@@ -69,6 +69,14 @@ private Q_SLOTS:
         QCOMPARE(f.vue_stimulus->ligne(), 40);
         QTest::mouseClick(f.vue_stimulus, Qt::LeftButton, {}, QPoint(x, 5000));
         QCOMPARE(f.vue_stimulus->ligne(), TAILLE_STIMULUS - 1);
+        // By keyboard: Up one row, Shift+Up ten, both pictures alike, held within the picture.
+        QTest::keyClick(f.vue_stimulus, Qt::Key_Up);
+        QTest::keyClick(f.vue_stimulus, Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(f.vue_reponse->ligne(), TAILLE_STIMULUS - 12);
+        QTest::keyClick(f.vue_reponse, Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(f.vue_reponse, Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(f.vue_stimulus->ligne(), TAILLE_STIMULUS - 1);
+        QVERIFY(f.vue_stimulus->accessibleDescription().startsWith(QStringLiteral("Ligne du profil : %1 sur").arg(TAILLE_STIMULUS)));
     }
 
     void taille_du_champ()

@@ -137,6 +137,37 @@ private Q_SLOTS:
         QVERIFY(std::abs(v.curseur(0) - 4.0) < 0.15);
     }
 
+    void clavier_data()
+    {
+        QTest::addColumn<QList<int>>("touches"); // a key, or −key for Shift+key
+        QTest::addColumn<double>("c1");
+        QTest::addColumn<double>("c2");
+        // From C1 at 2 ms and C2 at 8 ms, a sample every 0.1 ms.
+        QTest::newRow("Right: C1 one sample") << QList<int>{Qt::Key_Right} << 2.1 << 8.0;
+        QTest::newRow("Shift+Left: ten samples") << QList<int>{-Qt::Key_Left} << 1.0 << 8.0;
+        QTest::newRow("2 then Left: C2") << QList<int>{Qt::Key_2, Qt::Key_Left} << 2.0 << 7.9;
+        QTest::newRow("Space toggles") << QList<int>{Qt::Key_Space, -Qt::Key_Right, Qt::Key_Space, Qt::Key_Right}
+                                       << 2.1 << 9.0;
+        QTest::newRow("held within the window") << QList<int>{-Qt::Key_Left, -Qt::Key_Left, -Qt::Key_Left} << 0.0 << 8.0;
+    }
+    void clavier()
+    {
+        // Focused, the view's cursors move by keys as by the mouse.
+        QFETCH(QList<int>, touches);
+        QFETCH(double, c1);
+        QFETCH(double, c2);
+        VueTraces v;
+        v.resize(600, 300);
+        v.setEnregistrement(dix_ms());
+        v.setCurseur(0, 2.0);
+        v.setCurseur(1, 8.0);
+        QCOMPARE(v.focusPolicy(), Qt::StrongFocus);
+        for (int t : touches) QTest::keyClick(&v, Qt::Key(std::abs(t)), t < 0 ? Qt::ShiftModifier : Qt::NoModifier);
+        QVERIFY2(std::abs(v.curseur(0) - c1) < 1e-9 && std::abs(v.curseur(1) - c2) < 1e-9,
+                 qPrintable(QStringLiteral("%1 %2").arg(v.curseur(0)).arg(v.curseur(1))));
+        QVERIFY(v.accessibleDescription().contains(QStringLiteral("C1 : %1 ms").arg(QString::number(c1, 'f', 2).replace('.', ','))));
+    }
+
     void zoom()
     {
         VueTraces v;
