@@ -44,6 +44,7 @@ SortiesPage::SortiesPage(QWidget *fenetre, std::function<Source()> source, Libel
                               &SortiesPage::enregistrer_image);
     Imprimer = action("Imprimer1", page ? QStringLiteral("Imprimer la page…") : QStringLiteral("Imprimer…"),
                       &SortiesPage::imprimer);
+    Imprimer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     ExporterPdf = action("ExporterPdf1",
                          page ? QStringLiteral("Exporter la page en PDF…") : QStringLiteral("Exporter en PDF…"),
                          &SortiesPage::exporter_pdf);

@@ -16,6 +16,7 @@
 
 #include "common/sortiespage.h"
 #include "compagnons/commun/csvenregistrement.h"
+#include "common/lettresacces.h"
 
 FenetreCassybio::FenetreCassybio(QWidget *parent) : QMainWindow(parent)
 {
@@ -23,7 +24,7 @@ FenetreCassybio::FenetreCassybio(QWidget *parent) : QMainWindow(parent)
     setWindowTitle(QStringLiteral("cassybio - visualisation d'enregistrements"));
     QMenu *menu = menuBar()->addMenu(QStringLiteral("&Fichier"));
     menu->addAction(QStringLiteral("&Ouvrir..."), QKeySequence::Open, this, &FenetreCassybio::dialogue_ouvrir);
-    QAction *quitter = menu->addAction(QStringLiteral("&Quitter"), QKeySequence::Quit, this, &QWidget::close);
+    QAction *quitter = menu->addAction(QStringLiteral("&Quitter"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &QWidget::close);
 
     auto *centre = new QWidget(this);
     setCentralWidget(centre);
@@ -41,6 +42,7 @@ FenetreCassybio::FenetreCassybio(QWidget *parent) : QMainWindow(parent)
         },
         SortiesPage::Libelles::Fenetre);
     sorties->ajouter_au_menu(menu, quitter, true);
+    lettres_d_acces(menuBar()->actions()); // Alt+F, then a letter, for every item
     auto *principal = new QVBoxLayout(centre);
     titre = new QLabel(QStringLiteral("Aucun enregistrement ouvert"), centre);
     titre->setObjectName(QStringLiteral("titre"));

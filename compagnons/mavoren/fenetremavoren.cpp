@@ -12,6 +12,7 @@
 #include <QMenuBar>
 
 #include "common/sortiespage.h"
+#include "common/lettresacces.h"
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
@@ -57,7 +58,7 @@ FenetreMavoren::FenetreMavoren(unsigned graine, QWidget *parent) : QMainWindow(p
     setWindowTitle(QStringLiteral("mavoren - activité réflexe et activité volontaire"));
     QMenu *fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
     fichier->addAction(QStringLiteral("&Enregistrer les essais..."), QKeySequence::Save, this, &FenetreMavoren::enregistrer);
-    QAction *quitter = fichier->addAction(QStringLiteral("&Quitter"), QKeySequence::Quit, this, &QWidget::close);
+    QAction *quitter = fichier->addAction(QStringLiteral("&Quitter"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &QWidget::close);
 
     auto *centre = new QWidget(this);
     setCentralWidget(centre);
@@ -72,6 +73,7 @@ FenetreMavoren::FenetreMavoren(unsigned graine, QWidget *parent) : QMainWindow(p
         },
         SortiesPage::Libelles::Fenetre);
     sorties->ajouter_au_menu(fichier, quitter, true);
+    lettres_d_acces(menuBar()->actions()); // Alt+F, then a letter, for every item
     auto *principal = new QHBoxLayout(centre);
 
     // Left: the subject, the two experiments, the measures.

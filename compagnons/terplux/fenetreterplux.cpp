@@ -12,6 +12,7 @@
 #include <QMenuBar>
 
 #include "common/sortiespage.h"
+#include "common/lettresacces.h"
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QSlider>
@@ -40,9 +41,9 @@ FenetreTerplux::FenetreTerplux(QWidget *parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("terplux"));
     setWindowTitle(QStringLiteral("terplux - inhibition latérale"));
     QMenu *fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
-    QAction *quitter = fichier->addAction(QStringLiteral("&Quitter"), QKeySequence::Quit, this, &QWidget::close);
+    QAction *quitter = fichier->addAction(QStringLiteral("&Quitter"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &QWidget::close);
     QMenu *aide = menuBar()->addMenu(QStringLiteral("&Aide"));
-    aide->addAction(QStringLiteral("À &propos de terplux"), this, [this] {
+    aide->addAction(QStringLiteral("À &propos de terplux"), QKeySequence(Qt::Key_F1), this, [this] {
         QMessageBox::about(this, QStringLiteral("À propos de terplux"),
                            QStringLiteral("terplux\n\nChamps récepteurs et inhibition latérale : la réponse d'une rétine "
                                           "de cellules centre-pourtour à des images qui trompent l'œil.\n\n"
@@ -61,6 +62,7 @@ FenetreTerplux::FenetreTerplux(QWidget *parent) : QMainWindow(parent)
         },
         SortiesPage::Libelles::Fenetre);
     sorties->ajouter_au_menu(fichier, quitter, true);
+    lettres_d_acces(menuBar()->actions()); // Alt+F, then a letter, for every item
     auto *principal = new QHBoxLayout(centre);
 
     // Left: the picture, the receptive field, what to observe.

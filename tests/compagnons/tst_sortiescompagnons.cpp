@@ -129,9 +129,9 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("textes");
         QTest::addColumn<bool>("donnees_au_depart");
         const QStringList sorties{"-", "Copier l'image", "Enregistrer l'image…", "Imprimer…", "Exporter en PDF…",
-                                  "Exporter les données…", "Noms des élèves…", "-", "&Quitter"};
-        QTest::newRow("viewer") << "cassybio" << QStringList{"&Ouvrir..."} + sorties << false;
-        QTest::newRow("mavoren") << "mavoren" << QStringList{"&Enregistrer les essais..."} + sorties << false;
+                                  "Exporter les données…", "Noms des élèves…", "-", "Quitter"};
+        QTest::newRow("viewer") << "cassybio" << QStringList{"Ouvrir..."} + sorties << false;
+        QTest::newRow("mavoren") << "mavoren" << QStringList{"Enregistrer les essais..."} + sorties << false;
         QTest::newRow("terplux") << "terplux" << sorties << true;
     }
     void menus()
@@ -142,8 +142,15 @@ private Q_SLOTS:
         QTemporaryDir d;
         auto f = fenetre(nom, false, d.path());
         QStringList lus;
-        for (QAction *a : menu_fichier(*f)->actions()) lus << (a->isSeparator() ? "-" : a->text());
+        QSet<QChar> lettres; // each item its own access letter
+        for (QAction *a : menu_fichier(*f)->actions()) {
+            lus << (a->isSeparator() ? "-" : QString(a->text()).remove(QLatin1Char('&')));
+            const qsizetype i = a->text().indexOf(QLatin1Char('&'));
+            QVERIFY2(a->isSeparator() || (i >= 0 && !lettres.contains(a->text()[i + 1].toLower())), qPrintable(a->text()));
+            if (i >= 0) lettres.insert(a->text()[i + 1].toLower());
+        }
         QCOMPARE(lus, textes);
+        QCOMPARE(element(*f, "Imprimer1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
         QCOMPARE(element(*f, "Exporterdonnees1")->isEnabled(), donnees_au_depart);
         for (const char *n : {"Copierimage1", "Enregistrerimage1", "Imprimer1", "ExporterPdf1"})
             QVERIFY(element(*f, n)->isEnabled());
