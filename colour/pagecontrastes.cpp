@@ -10,6 +10,7 @@
 #include "common/hote.h"
 #include "common/imagewidget.h"
 #include "common/polices.h"
+#include "common/barreaccessible.h"
 
 #include <QAction>
 #include <QLabel>
@@ -257,6 +258,9 @@ Cadre *PageContrastes::creer_cadre_couleur(const char *nom, QPoint place, int k)
         s->setValue(245);
         // Every position while the thumb is dragged recomputes the colour.
         connect(s, &QScrollBar::valueChanged, this, gestionnaires[k - 1][i]);
+        // Read as the component it gives, 1 to 255.
+        static const char *const composantes[3] = {"Rouge", "Vert", "Bleu"};
+        nommer_barre(s, QStringLiteral("%1 de la couleur %2").arg(QString::fromUtf8(composantes[i])).arg(k), 255.0, -1.0, 0);
         *cibles[k - 1][i] = s;
         forme(cadre, QStringLiteral("Shape_c%1%2").arg(k).arg(i + 1), Forme::Type::Cercle,
               {barres[i].gauche_legende, 114, 16, 17}, barres[i].legende);

@@ -3,6 +3,7 @@
 #include "common/cadre.h"
 #include "common/forme.h"
 #include "common/polices.h"
+#include "common/barreaccessible.h"
 #include "common/tabulation.h"
 
 #include <QGuiApplication>
@@ -49,10 +50,11 @@ Tmise_couleur::Tmise_couleur(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt:
         void (Tmise_couleur::*gestionnaire)();
         int gauche_barre, gauche_legende;
         Couleur legende;
+        QString lu;
     } barres[] = {
-        {&scroll_rouge, "scroll_rouge", &Tmise_couleur::scroll_rougeChange, 7, 4, ROUGE},
-        {&Scroll_vert, "Scroll_vert", &Tmise_couleur::Scroll_vertChange, 31, 27, LIME},
-        {&Scroll_bleu, "Scroll_bleu", &Tmise_couleur::Scroll_bleuChange, 55, 51, BLEU},
+        {&scroll_rouge, "scroll_rouge", &Tmise_couleur::scroll_rougeChange, 7, 4, ROUGE, QStringLiteral("Rouge")},
+        {&Scroll_vert, "Scroll_vert", &Tmise_couleur::Scroll_vertChange, 31, 27, LIME, QStringLiteral("Vert")},
+        {&Scroll_bleu, "Scroll_bleu", &Tmise_couleur::Scroll_bleuChange, 55, 51, BLEU, QStringLiteral("Bleu")},
     };
     int n = 12;
     for (const auto &b : barres) {
@@ -63,6 +65,7 @@ Tmise_couleur::Tmise_couleur(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt:
         s->setPageStep(10);
         s->setValue(254);
         connect(s, &QScrollBar::valueChanged, this, b.gestionnaire);
+        nommer_barre(s, b.lu, 255.0, -1.0, 0); // the component it gives, 1 to 255
         *b.barre = s;
         auto *legende = new Forme(cadre, Forme::Type::Cercle);
         legende->setObjectName(QStringLiteral("Shape%1").arg(n++));

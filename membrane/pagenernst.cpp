@@ -11,6 +11,7 @@
 #include "common/nombres.h"
 #include "common/polices.h"
 #include "membrane/fichiernst.h"
+#include "common/barreaccessible.h"
 
 #include <QAction>
 #include <QLabel>
@@ -182,6 +183,22 @@ PageNernst::PageNernst(HotePage *hote, QWidget *parent) : QWidget(parent), hote_
     Scroll_gna = barre(g, "Scroll_gna", {291, 85}, 100, 1, 1);
     Scroll_gk->setValue(100);
     Scroll_gna->setValue(100);
+    // Read as the labels show them: the bar's top is the largest value.
+    const struct {
+        QScrollBar *barre;
+        const char *nom, *description, *unite;
+    } lectures[] = {
+        {Scroll_nai, "[Na]i", "Concentration en sodium dans la cellule", "mmol/L"},
+        {Scroll_ki, "[K]i", "Concentration en potassium dans la cellule", "mmol/L"},
+        {Scroll_ke, "[K]e", "Concentration en potassium hors de la cellule", "mmol/L"},
+        {Scroll_nae, "[Na]e", "Concentration en sodium hors de la cellule", "mmol/L"},
+        {Scroll_gk, "GK", "Perméabilité de la membrane au potassium", ""},
+        {Scroll_gna, "GNa", "Perméabilité de la membrane au sodium", ""},
+    };
+    for (const auto &l : lectures) {
+        nommer_barre(l.barre, QString::fromUtf8(l.nom), l.barre->maximum(), -1.0, 0, QString::fromUtf8(l.unite));
+        l.barre->setAccessibleDescription(QString::fromUtf8(l.description));
+    }
 
     BitBtn12 = bouton(g, "BitBtn12", TITRE_EQUILIBRE, {441, 10, 203, 19});
     BitBtn13 = bouton(g, "BitBtn13", TITRE_PERMEABILITE, {415, 9, 249, 21});

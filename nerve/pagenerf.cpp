@@ -13,6 +13,7 @@
 #include "common/nombres.h"
 #include "common/plateforme.h"
 #include "common/polices.h"
+#include "common/barreaccessible.h"
 #include "nerve/csvnerf.h"
 #include "nerve/graduations.h"
 #include "nerve/questionnaire.h"
@@ -290,6 +291,9 @@ void PageNerf::creer_simulateur()
     CheckBox1->setGeometry(3, 82, 14, 14);
     Label13 = creer_etiquette(Panel2, "Label13", QStringLiteral("deux"), {18, 82});
     Scroll_temps = barre(Panel2, "Scroll_temps", Qt::Horizontal, {3, 98, 62, 8}, 60, 50);
+    // Read as the page shows them: volts, and the delay in ms (6 steps a ms).
+    nommer_barre(Scroll_i_stim, QStringLiteral("Intensité"), 1.0, -0.01, 2, QStringLiteral("V"));
+    nommer_barre(Scroll_temps, QStringLiteral("Délai du second stimulus"), 0.0, 1.0 / 6.0, 2, QStringLiteral("ms"));
     connect(Scroll_i_stim, &QScrollBar::valueChanged, this, &PageNerf::Scroll_i_stimChange);
     connect(CheckBox1, &QCheckBox::toggled, this, &PageNerf::CheckBox1Click);
     connect(Scroll_temps, &QScrollBar::valueChanged, this, &PageNerf::Scroll_tempsChange);

@@ -16,6 +16,7 @@
 #include "nerve/pagenerf.h"
 #include "fenetresmodales.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -315,6 +316,46 @@ private Q_SLOTS:
         QCOMPARE(c->cor[0]->accessibleName(), QString("Voyant couleur 1 : pas encore corrigé"));
         c->BitBtn2->click();
         QCOMPARE(c->cor[0]->accessibleName(), QString("Voyant couleur 1 : faux"));
+    }
+
+    void barres_lues_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("barre");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("valeur"); // as the page shows it
+        QTest::addColumn<double>("nombre");
+        QTest::newRow("intensity") << 3 << "Scroll_i_stim" << 50 << "Intensité" << "0,50 V" << 0.5;
+        QTest::newRow("intensity, top") << 3 << "Scroll_i_stim" << 0 << "Intensité" << "1,00 V" << 1.0;
+        QTest::newRow("delay") << 3 << "Scroll_temps" << 30 << "Délai du second stimulus" << "5,00 ms" << 5.0;
+        QTest::newRow("[Na]i") << 5 << "Scroll_nai" << 292 << "[Na]i" << "8 mmol/L" << 8.0;
+        QTest::newRow("GK") << 5 << "Scroll_gk" << 40 << "GK" << "60" << 60.0;
+        QTest::newRow("a colour's green") << 0 << "Scroll_vert2" << 245 << "Vert de la couleur 2" << "10" << 10.0;
+    }
+    void barres_lues()
+    {
+        // A screen reader hears the bar's purpose and its value in the page's unit.
+        QFETCH(int, page);
+        QFETCH(QString, barre);
+        QFETCH(int, position);
+        QFETCH(QString, nom);
+        QFETCH(QString, valeur);
+        QFETCH(double, nombre);
+        f->Notebook1->setCurrentIndex(page);
+        auto *b = f->Notebook1->currentWidget()->findChild<QScrollBar *>(barre);
+        QVERIFY(b);
+        b->setValue(position);
+        QAccessibleInterface *i = QAccessible::queryAccessibleInterface(b);
+        QVERIFY(i && i->valueInterface());
+        QCOMPARE(i->role(), QAccessible::ScrollBar);
+        QCOMPARE(i->text(QAccessible::Name), nom);
+        QCOMPARE(i->text(QAccessible::Value), valeur);
+        QVERIFY(std::fabs(i->valueInterface()->currentValue().toDouble() - nombre) < 1e-9);
+        QVERIFY(i->valueInterface()->minimumValue().toDouble() < i->valueInterface()->maximumValue().toDouble());
+        // Set through the interface, the bar moves there.
+        i->valueInterface()->setCurrentValue(nombre);
+        QCOMPARE(b->value(), position);
     }
 
     void images_nommees()

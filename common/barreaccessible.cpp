@@ -1,0 +1,91 @@
+#include "common/barreaccessible.h"
+
+#include <QAccessibleWidget>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The reading of a bar, kept on it as properties.
+constexpr const char *ORIGINE = "kalmeno_origine", *PAS = "kalmeno_pas", *DECIMALES = "kalmeno_decimales",
+                     *UNITE = "kalmeno_unite";
+
+double lue(const QScrollBar *b, int position)
+{
+    return b->property(ORIGINE).toDouble() + b->property(PAS).toDouble() * position;
+}
+
+class BarreAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit BarreAccessible(QScrollBar *b) : QAccessibleWidget(b, QAccessible::ScrollBar) {}
+    QScrollBar *barre() const { return static_cast<QScrollBar *>(widget()); }
+
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Value ? valeur_lue(barre()) : QAccessibleWidget::text(t);
+    }
+    QVariant currentValue() const override { return lue(barre(), barre()->value()); }
+    void setCurrentValue(const QVariant &v) override
+    {
+        const double pas = barre()->property(PAS).toDouble();
+        if (pas != 0.0) barre()->setValue(int(std::lround((v.toDouble() - barre()->property(ORIGINE).toDouble()) / pas)));
+    }
+    QVariant minimumValue() const override
+    {
+        return std::min(lue(barre(), barre()->minimum()), lue(barre(), barre()->maximum()));
+    }
+    QVariant maximumValue() const override
+    {
+        return std::max(lue(barre(), barre()->minimum()), lue(barre(), barre()->maximum()));
+    }
+    QVariant minimumStepSize() const override { return std::fabs(barre()->property(PAS).toDouble()) * barre()->singleStep(); }
+};
+
+QAccessibleInterface *fabrique(const QString &, QObject *objet)
+{
+    auto *b = qobject_cast<QScrollBar *>(objet);
+    return b && b->property(PAS).isValid() ? new BarreAccessible(b) : nullptr;
+}
+
+} // namespace
+
+QString valeur_lue(const QScrollBar *b)
+{
+    const int decimales = b->property(DECIMALES).toInt();
+    double v = lue(b, b->value());
+    if (std::fabs(v) < 0.5 * std::pow(10.0, -decimales)) v = 0.0; // no "-0,00"
+    const QString t = QString::number(v, 'f', decimales).replace(QLatin1Char('.'), QLatin1Char(','));
+    const QString unite = b->property(UNITE).toString();
+    return unite.isEmpty() ? t : t + QLatin1Char(' ') + unite;
+}
+
+void nommer_barre(QScrollBar *b, const QString &nom, double origine, double pas, int decimales, const QString &unite)
+{
+    static const bool installee = [] {
+        QAccessible::installFactory(fabrique);
+        return true;
+    }();
+    Q_UNUSED(installee);
+    b->setProperty(ORIGINE, origine);
+    b->setProperty(PAS, pas);
+    b->setProperty(DECIMALES, decimales);
+    b->setProperty(UNITE, unite);
+    // An interface made earlier (the bar's first value announced) is the
+    // toolkit's: dropped, so the next query makes ours.
+    if (QAccessibleInterface *ancienne = QAccessible::queryAccessibleInterface(b); ancienne && !dynamic_cast<BarreAccessible *>(ancienne))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(ancienne));
+    b->setAccessibleName(nom);
+    // The toolkit announces the position; this announces the value as read.
+    QObject::connect(b, &QScrollBar::valueChanged, b, [b] {
+        if (!QAccessible::isActive()) return;
+        QAccessibleValueChangeEvent e(b, lue(b, b->value()));
+        QAccessible::updateAccessibility(&e);
+    });
+}

@@ -1,0 +1,16 @@
+#pragma once
+#include <QString>
+
+class QScrollBar;
+
+// A scroll bar as a screen reader should present it: named by what it sets,
+// its value in the unit the page shows. The value read is
+// origine + pas × position, written with `decimales` decimals, a decimal comma
+// and the unit ("Intensité", 1.0, −0.01, 2, "V": position 50 reads "0,50 V").
+// The accessible value interface gives that number (its range ordered low to
+// high), and each change is announced with it.
+void nommer_barre(QScrollBar *barre, const QString &nom, double origine, double pas, int decimales,
+                  const QString &unite = QString());
+
+// The value as read: "0,50 V", "8 mmol/L".
+QString valeur_lue(const QScrollBar *barre);
