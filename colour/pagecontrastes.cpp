@@ -10,7 +10,7 @@
 #include "common/hote.h"
 #include "common/imagewidget.h"
 #include "common/polices.h"
-#include "common/barreaccessible.h"
+#include "common/accessibilite.h"
 
 #include <QAction>
 #include <QLabel>
@@ -299,6 +299,7 @@ void PageContrastes::creer_banc()
     BitBtn6->setObjectName(QStringLiteral("BitBtn6"));
     BitBtn6->setGeometry(744, 22, 21, 19);
     BitBtn6->setGlyph(image_glyphe_melange());
+    BitBtn6->setAccessibleName(QStringLiteral("Nombre de couleurs mélangées (une, deux ou trois)"));
     connect(BitBtn6, &QPushButton::clicked, this, &PageContrastes::BitBtn6Click);
 }
 

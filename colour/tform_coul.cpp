@@ -46,6 +46,7 @@ TForm_coul::TForm_coul(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::Frame
     BitBtn1->setGeometry(194, -1, 15, 15);
     BitBtn1->setFont(police(QStringLiteral("MS Sans Serif"), pixels_de_points(8)));
     BitBtn1->setAutoDefault(false);
+    BitBtn1->setAccessibleName(QStringLiteral("Fermer"));
     connect(BitBtn1, &QPushButton::clicked, this, &TForm_coul::BitBtn1Click);
 
     FormCreate();

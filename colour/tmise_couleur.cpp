@@ -3,7 +3,7 @@
 #include "common/cadre.h"
 #include "common/forme.h"
 #include "common/polices.h"
-#include "common/barreaccessible.h"
+#include "common/accessibilite.h"
 #include "common/tabulation.h"
 
 #include <QGuiApplication>

@@ -1,10 +1,11 @@
 #include "common/forme.h"
 #include "common/imagerapport.h"
+#include "common/accessibilite.h"
 
 #include <QKeyEvent>
 #include <QPainter>
 
-Forme::Forme(QWidget *parent, Type type) : ControleSouris(parent), type_(type) {}
+Forme::Forme(QWidget *parent, Type type) : ControleSouris(parent), type_(type) { installer_roles(); }
 
 void Forme::setBrushColor(const QColor &c)
 {
@@ -139,6 +140,7 @@ void annoncer_voyant(Forme *lampe, const QString &sujet, Resultat r)
     const QString etat = r == Resultat::Juste  ? QStringLiteral("juste")
                          : r == Resultat::Faux ? QStringLiteral("faux")
                                                : QStringLiteral("pas encore corrigé");
+    donner_role(lampe, QAccessible::Indicator);
     lampe->setAccessibleName(QStringLiteral("Voyant %1 : %2").arg(sujet, etat));
     lampe->setAccessibleDescription(QStringLiteral("Vert si la réponse est juste, rouge si elle est fausse."));
 }

@@ -1,12 +1,13 @@
 #include "common/imagewidget.h"
 #include "common/bmp.h"
 #include "common/journaldessin.h"
+#include "common/accessibilite.h"
 
 #include <QPainter>
 
 #include <vector>
 
-ImageWidget::ImageWidget(QWidget *parent) : ControleSouris(parent) {}
+ImageWidget::ImageWidget(QWidget *parent) : ControleSouris(parent) { installer_roles(); }
 
 void ImageWidget::setPicture(const QImage &image)
 {

@@ -22,9 +22,12 @@ bool fleche_vers_cellule(const QLineEdit *e, int touche)
 
 DelegueCellule::DelegueCellule(QAbstractItemView *vue) : QStyledItemDelegate(vue), vue_(vue) {}
 
-QWidget *DelegueCellule::createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &) const
+QWidget *DelegueCellule::createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     auto *e = new QLineEdit(parent);
+    // Named by the cell's row and column headings, as the pupil sees them.
+    e->setAccessibleName(QStringLiteral("Case %1, %2")
+                             .arg(index.sibling(index.row(), 0).data().toString(), index.sibling(0, index.column()).data().toString()));
     e->setFrame(false);
     e->setFont(option.font);
     // The grid's own context menu is offered over the editor too.

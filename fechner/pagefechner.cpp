@@ -104,6 +104,7 @@ PageFechner::PageFechner(HotePage *hote, QWidget *parent) : QWidget(parent), hot
     grille = new GrilleChaines(GrilleFechner::COLONNES_VISIBLES, GrilleFechner::LIGNES, GroupBox3);
     grille->setObjectName(QStringLiteral("grille"));
     grille->setGeometry(434, 8, 340, 465);
+    grille->setAccessibleName(QStringLiteral("Grille des essais : masses ajoutées et réponses O ou N"));
     grille->setFont(police(QStringLiteral("Tahoma"), 11));
     grille->dimensionner(35, 15);
     grille->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -163,6 +164,8 @@ void PageFechner::creer_courbe()
     BitBtn4->hide();
     BitBtn5 = bouton(GroupBox5, "BitBtn5", QStringLiteral("+"), {392, 8, 17, 15});
     BitBtn7 = bouton(GroupBox5, "BitBtn7", QStringLiteral("-"), {408, 8, 17, 15});
+    BitBtn5->setAccessibleName(QStringLiteral("Zoom avant"));
+    BitBtn7->setAccessibleName(QStringLiteral("Zoom arrière"));
     for (BoutonImage *b : {BitBtn5, BitBtn7}) {
         b->setFont(police(QStringLiteral("Tahoma"), 13, true));
         b->installEventFilter(this);

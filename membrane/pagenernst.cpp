@@ -11,7 +11,7 @@
 #include "common/nombres.h"
 #include "common/polices.h"
 #include "membrane/fichiernst.h"
-#include "common/barreaccessible.h"
+#include "common/accessibilite.h"
 
 #include <QAction>
 #include <QLabel>
@@ -212,6 +212,9 @@ PageNernst::PageNernst(HotePage *hote, QWidget *parent) : QWidget(parent), hote_
     BitBtn17 = bouton(g, "BitBtn17", QStringLiteral("-->"), {579, 367, 43, 16});
     BitBtn18 = bouton(g, "BitBtn18", QStringLiteral("Essai COURBE"), {514, 385, 108, 19});
     avance1 = bouton(g, "avance1", QStringLiteral("+1"), {528, 407, 22, 17});
+    recule1->setAccessibleName(QStringLiteral("Étape précédente"));
+    BitBtn17->setAccessibleName(QStringLiteral("Étape suivante"));
+    avance1->setAccessibleName(QStringLiteral("Ajouter une étape"));
     recule1->hide();
     BitBtn17->hide();
     BitBtn18->hide();

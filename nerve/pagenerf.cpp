@@ -13,7 +13,7 @@
 #include "common/nombres.h"
 #include "common/plateforme.h"
 #include "common/polices.h"
-#include "common/barreaccessible.h"
+#include "common/accessibilite.h"
 #include "nerve/csvnerf.h"
 #include "nerve/graduations.h"
 #include "nerve/questionnaire.h"
@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -153,39 +154,54 @@ void PageNerf::creer_questionnaire()
     FileListBox1->hide();
 
     // The seven questions: label, answer, unit, lamp.
-    creer_etiquette(g, "Label5", QStringLiteral("Période réfractaire relative commence à:"), {8, 243});
+    QLabel *label5 = creer_etiquette(g, "Label5", QStringLiteral("Période réfractaire relative commence à:"), {8, 243});
     pref_rel = liste(g, "pref_rel", {220, 239}, 52, Questionnaire::elements_periode());
-    creer_etiquette(g, "Label17", QStringLiteral("ms"), {278, 243});
+    QLabel *label17 = creer_etiquette(g, "Label17", QStringLiteral("ms"), {278, 243});
     refr_rel = forme(g, "refr_rel", {296, 242, 20, 14}, BLANC, Forme::Type::Cercle);
 
-    creer_etiquette(g, "Label6", QStringLiteral("Période réfractaire absolue commence à:"), {7, 267});
+    QLabel *label6 = creer_etiquette(g, "Label6", QStringLiteral("Période réfractaire absolue commence à:"), {7, 267});
     pref_abs = liste(g, "pref_abs", {220, 265}, 52, Questionnaire::elements_periode());
-    creer_etiquette(g, "Label18", QStringLiteral("ms"), {278, 267});
+    QLabel *label18 = creer_etiquette(g, "Label18", QStringLiteral("ms"), {278, 267});
     refr_abs = forme(g, "refr_abs", {296, 266, 20, 14}, BLANC, Forme::Type::Cercle);
 
-    creer_etiquette(g, "Label7", QStringLiteral("Fréquence maximale des fibres à longue période réfractaire:"), {7, 291});
+    QLabel *label7 = creer_etiquette(g, "Label7", QStringLiteral("Fréquence maximale des fibres à longue période réfractaire:"), {7, 291});
     fib_lpr = saisie(g, "fib_lpr", {220, 307, 53, 14});
-    creer_etiquette(g, "Label19", QStringLiteral("Hz"), {278, 307});
+    QLabel *label19 = creer_etiquette(g, "Label19", QStringLiteral("Hz"), {278, 307});
     freq_long = forme(g, "freq_long", {296, 306, 20, 14}, BLANC, Forme::Type::Cercle);
 
-    creer_etiquette(g, "Label8", QStringLiteral("Fréquence maximale des fibres à courte période réfractaire:"), {8, 328});
+    QLabel *label8 = creer_etiquette(g, "Label8", QStringLiteral("Fréquence maximale des fibres à courte période réfractaire:"), {8, 328});
     fib_cpr = saisie(g, "fib_cpr", {220, 344, 53, 14});
-    creer_etiquette(g, "Label20", QStringLiteral("Hz"), {278, 343});
+    QLabel *label20 = creer_etiquette(g, "Label20", QStringLiteral("Hz"), {278, 343});
     freq_court = forme(g, "freq_court", {296, 343, 20, 14}, BLANC, Forme::Type::Cercle);
 
-    creer_etiquette(g, "Label23", QStringLiteral("Mesure de la vitesse du potentiel d'action sur la simulation"), {9, 362});
+    QLabel *label23 = creer_etiquette(g, "Label23", QStringLiteral("Mesure de la vitesse du potentiel d'action sur la simulation"), {9, 362});
     vit_influx = saisie(g, "vit_influx", {220, 380, 53, 14});
-    creer_etiquette(g, "Label24", QStringLiteral("m/s"), {278, 378});
+    QLabel *label24 = creer_etiquette(g, "Label24", QStringLiteral("m/s"), {278, 378});
     vit_inf = forme(g, "vit_inf", {296, 379, 20, 14}, BLANC, Forme::Type::Cercle);
 
-    creer_etiquette(g, "Label27", QStringLiteral("L'électrode stimulatrice est"), {65, 401});
+    QLabel *label27 = creer_etiquette(g, "Label27", QStringLiteral("L'électrode stimulatrice est"), {65, 401});
     combo_electrode = liste(g, "combo_electrode", {198, 399}, 75, Questionnaire::elements_electrode());
     elec_stim = forme(g, "elec_stim", {296, 401, 20, 14}, BLANC, Forme::Type::Cercle);
 
-    creer_etiquette(g, "Label28", QStringLiteral("Quel est le seuil de stimulation des fibres les plus sensibles?"), {11, 425});
+    QLabel *label28 = creer_etiquette(g, "Label28", QStringLiteral("Quel est le seuil de stimulation des fibres les plus sensibles?"), {11, 425});
     Edit_seuil = saisie(g, "Edit_seuil", {228, 443, 45, 14});
-    creer_etiquette(g, "Label29", QStringLiteral("V"), {278, 443});
+    QLabel *label29 = creer_etiquette(g, "Label29", QStringLiteral("V"), {278, 443});
     res_seuil = forme(g, "res_seuil", {298, 442, 20, 14}, BLANC, Forme::Type::Cercle);
+
+    // A screen reader names each answer by its question (the label's buddy)
+    // and says its unit, as a sighted pupil reads them.
+    const struct {
+        QLabel *question;
+        QWidget *reponse;
+        QLabel *unite;
+    } questions[] = {{label5, pref_rel, label17},   {label6, pref_abs, label18},  {label7, fib_lpr, label19},
+                     {label8, fib_cpr, label20},    {label23, vit_influx, label24}, {label27, combo_electrode, nullptr},
+                     {label28, Edit_seuil, label29}};
+    for (const auto &q : questions) {
+        q.question->setBuddy(q.reponse);
+        q.reponse->setAccessibleName(q.question->text().remove(QRegularExpression(QStringLiteral("\\s*[:?]\\s*$"))));
+        if (q.unite) q.reponse->setAccessibleDescription(QStringLiteral("en ") + q.unite->text());
+    }
 
     lampes_ = {refr_rel, refr_abs, freq_long, freq_court, vit_inf, elec_stim, res_seuil};
     for (std::size_t k = 0; k < lampes_.size(); ++k) annoncer_voyant(lampes_[k], SUJETS_LAMPES[k], Resultat::PasCorrige);
@@ -290,6 +306,7 @@ void PageNerf::creer_simulateur()
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setGeometry(3, 82, 14, 14);
     Label13 = creer_etiquette(Panel2, "Label13", QStringLiteral("deux"), {18, 82});
+    CheckBox1->setAccessibleName(QStringLiteral("Deux stimulations"));
     Scroll_temps = barre(Panel2, "Scroll_temps", Qt::Horizontal, {3, 98, 62, 8}, 60, 50);
     // Read as the page shows them: volts, and the delay in ms (6 steps a ms).
     nommer_barre(Scroll_i_stim, QStringLiteral("Intensité"), 1.0, -0.01, 2, QStringLiteral("V"));
@@ -319,6 +336,7 @@ void PageNerf::creer_simulateur()
     BitBtn22 = new QPushButton(QStringLiteral("+"), GroupBox12);
     BitBtn22->setObjectName(QStringLiteral("BitBtn22"));
     BitBtn22->setGeometry(8, 8, 25, 20);
+    BitBtn22->setAccessibleName(QStringLiteral("Stimuler"));
     BitBtn22->hide();
     GroupBox12->hide();
     connect(BitBtn22, &QPushButton::clicked, this, &PageNerf::BitBtn22Click);

@@ -318,6 +318,46 @@ private Q_SLOTS:
         QCOMPARE(c->cor[0]->accessibleName(), QString("Voyant couleur 1 : faux"));
     }
 
+    void noms_et_roles_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("controle");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QString>("nom"); // its beginning
+        const int bouton = QAccessible::Button, image = QAccessible::Graphic;
+        QTest::newRow("answer by its question") << 3 << "pref_rel" << int(QAccessible::ComboBox)
+                                                << "Période réfractaire relative commence à";
+        QTest::newRow("typed answer") << 3 << "Edit_seuil" << int(QAccessible::EditableText)
+                                      << "Quel est le seuil de stimulation des fibres les plus sensibles";
+        QTest::newRow("lamp") << 3 << "refr_rel" << int(QAccessible::Indicator) << "Voyant ";
+        QTest::newRow("oscilloscope") << 3 << "Ima_st" << image << "Écran de l'oscilloscope";
+        QTest::newRow("\"deux\" box") << 3 << "CheckBox1" << int(QAccessible::CheckBox) << "Deux stimulations";
+        QTest::newRow("nerve") << 3 << "Shape_nerf" << bouton << "Nerf";
+        QTest::newRow("zoom +") << 2 << "BitBtn5" << bouton << "Zoom avant";
+        QTest::newRow("zoom -") << 2 << "BitBtn7" << bouton << "Zoom arrière";
+        QTest::newRow("Fechner grid") << 2 << "grille" << int(QAccessible::Table) << "Grille des essais";
+        QTest::newRow("<--") << 5 << "recule1" << bouton << "Étape précédente";
+        QTest::newRow("-->") << 5 << "BitBtn17" << bouton << "Étape suivante";
+        QTest::newRow("mixing") << 0 << "BitBtn6" << bouton << "Nombre de couleurs mélangées";
+        QTest::newRow("colour square") << 0 << "coul21" << bouton << "Couleur vue 1";
+        QTest::newRow("colour lamp") << 0 << "cor1" << int(QAccessible::Indicator) << "Voyant couleur 1";
+    }
+    void noms_et_roles()
+    {
+        // What a screen reader says of a control is what a sighted pupil reads.
+        QFETCH(int, page);
+        QFETCH(QString, controle);
+        QFETCH(int, role);
+        QFETCH(QString, nom);
+        f->Notebook1->setCurrentIndex(page);
+        QWidget *w = f->Notebook1->currentWidget()->findChild<QWidget *>(controle);
+        QVERIFY(w);
+        QAccessibleInterface *i = QAccessible::queryAccessibleInterface(w);
+        QVERIFY(i);
+        QCOMPARE(int(i->role()), role);
+        QVERIFY2(i->text(QAccessible::Name).startsWith(nom), qPrintable(i->text(QAccessible::Name)));
+    }
+
     void barres_lues_data()
     {
         QTest::addColumn<int>("page");

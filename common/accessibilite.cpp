@@ -1,4 +1,7 @@
-#include "common/barreaccessible.h"
+#include "common/accessibilite.h"
+
+#include "common/forme.h"
+#include "common/imagewidget.h"
 
 #include <QAccessibleWidget>
 #include <QScrollBar>
@@ -9,6 +12,7 @@
 namespace {
 
 // The reading of a bar, kept on it as properties.
+constexpr const char *ROLE = "kalmeno_role";
 constexpr const char *ORIGINE = "kalmeno_origine", *PAS = "kalmeno_pas", *DECIMALES = "kalmeno_decimales",
                      *UNITE = "kalmeno_unite";
 
@@ -48,10 +52,25 @@ public:
     QVariant minimumStepSize() const override { return std::fabs(barre()->property(PAS).toDouble()) * barre()->singleStep(); }
 };
 
+// A picture or a square: its role follows what it is now (a square may
+// become choosable).
+class ControleAccessible : public QAccessibleWidget {
+public:
+    explicit ControleAccessible(QWidget *w) : QAccessibleWidget(w) {}
+    QAccessible::Role role() const override
+    {
+        const QVariant r = widget()->property(ROLE);
+        if (r.isValid()) return QAccessible::Role(r.toInt());
+        const auto *f = qobject_cast<const Forme *>(widget());
+        return f && f->activable() ? QAccessible::Button : QAccessible::Graphic;
+    }
+};
+
 QAccessibleInterface *fabrique(const QString &, QObject *objet)
 {
-    auto *b = qobject_cast<QScrollBar *>(objet);
-    return b && b->property(PAS).isValid() ? new BarreAccessible(b) : nullptr;
+    if (auto *b = qobject_cast<QScrollBar *>(objet); b && b->property(PAS).isValid()) return new BarreAccessible(b);
+    if (qobject_cast<Forme *>(objet) || qobject_cast<ImageWidget *>(objet)) return new ControleAccessible(static_cast<QWidget *>(objet));
+    return nullptr;
 }
 
 } // namespace
@@ -66,13 +85,20 @@ QString valeur_lue(const QScrollBar *b)
     return unite.isEmpty() ? t : t + QLatin1Char(' ') + unite;
 }
 
-void nommer_barre(QScrollBar *b, const QString &nom, double origine, double pas, int decimales, const QString &unite)
+void installer_roles()
 {
     static const bool installee = [] {
         QAccessible::installFactory(fabrique);
         return true;
     }();
     Q_UNUSED(installee);
+}
+
+void donner_role(QWidget *w, QAccessible::Role role) { w->setProperty(ROLE, int(role)); }
+
+void nommer_barre(QScrollBar *b, const QString &nom, double origine, double pas, int decimales, const QString &unite)
+{
+    installer_roles();
     b->setProperty(ORIGINE, origine);
     b->setProperty(PAS, pas);
     b->setProperty(DECIMALES, decimales);

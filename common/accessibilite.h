@@ -1,7 +1,15 @@
 #pragma once
+#include <QAccessible>
 #include <QString>
 
 class QScrollBar;
+class QWidget;
+
+// The program's own controls as a screen reader should present them: a
+// picture is an image, a square the keyboard can choose a button, another
+// square an image; `donner_role` says otherwise (a lamp is an indicator).
+void installer_roles();
+void donner_role(QWidget *w, QAccessible::Role role);
 
 // A scroll bar as a screen reader should present it: named by what it sets,
 // its value in the unit the page shows. The value read is
