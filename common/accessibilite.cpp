@@ -69,7 +69,9 @@ public:
 QAccessibleInterface *fabrique(const QString &, QObject *objet)
 {
     if (auto *b = qobject_cast<QScrollBar *>(objet); b && b->property(PAS).isValid()) return new BarreAccessible(b);
-    if (qobject_cast<Forme *>(objet) || qobject_cast<ImageWidget *>(objet)) return new ControleAccessible(static_cast<QWidget *>(objet));
+    auto *w = qobject_cast<QWidget *>(objet);
+    if (qobject_cast<Forme *>(objet) || qobject_cast<ImageWidget *>(objet) || (w && w->property(ROLE).isValid()))
+        return new ControleAccessible(w);
     return nullptr;
 }
 
@@ -94,7 +96,14 @@ void installer_roles()
     Q_UNUSED(installee);
 }
 
-void donner_role(QWidget *w, QAccessible::Role role) { w->setProperty(ROLE, int(role)); }
+void donner_role(QWidget *w, QAccessible::Role role)
+{
+    installer_roles();
+    // An interface made before the role was given is dropped.
+    if (QAccessibleInterface *ancienne = QAccessible::queryAccessibleInterface(w); ancienne && !dynamic_cast<ControleAccessible *>(ancienne))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(ancienne));
+    w->setProperty(ROLE, int(role));
+}
 
 void nommer_barre(QScrollBar *b, const QString &nom, double origine, double pas, int decimales, const QString &unite)
 {

@@ -10,6 +10,7 @@
 #include "common/fichiertexte.h"
 #include "common/imagewidget.h"
 #include "common/polices.h"
+#include "common/accessibilite.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -44,8 +45,9 @@ QTableWidget *tableau(QWidget *parent, const char *nom, const QStringList &titre
     t->verticalHeader()->hide();
     t->verticalHeader()->setDefaultSectionSize(17);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    t->setSelectionMode(QAbstractItemView::NoSelection);
-    t->setFocusPolicy(Qt::NoFocus);
+    // Read by Tab and the arrows, a cell at a time.
+    t->setSelectionMode(QAbstractItemView::SingleSelection);
+    t->setFocusPolicy(Qt::StrongFocus);
     return t;
 }
 
@@ -121,6 +123,7 @@ FenetreAnalyse::FenetreAnalyse(const GrilleFechner *grille, QWidget *parent)
     : QWidget(parent, Qt::Window), grille_(grille)
 {
     setObjectName(QStringLiteral("FenetreAnalyse"));
+    donner_role(this, QAccessible::Window); // a window, not a filler, for screen readers
     setWindowTitle(QStringLiteral("Analyse des résultats"));
     setFont(police(QStringLiteral("Tahoma"), 11));
     setFixedSize(LARGEUR, HAUTEUR);
@@ -160,6 +163,14 @@ FenetreAnalyse::FenetreAnalyse(const GrilleFechner *grille, QWidget *parent)
     Ima_fechner = trace(page_fechner, "Ima_fechner", {0, 0, LARGEUR_TRACE, 2 * HAUTEUR_TRACE});
 
     Memo_explication = creer_memo(this, "Memo_explication", {}, {456, 460, 436, 164});
+    const std::pair<QWidget *, const char *> noms[] = {
+        {Table_groupe, "Seuils de la grille de la page"}, {Table_fichiers, "Fichiers de la classe"},
+        {Table_classe, "Seuils de la classe, toutes les grilles ensemble"},
+        {Ima_psychometrique, "Courbe psychométrique : part sentie selon la masse ajoutée"},
+        {Ima_weber, "Loi de Weber : seuil ΔI selon la masse portée I"},
+        {Ima_rapports, "Loi de Weber : ΔI/I selon la masse portée I"},
+        {Ima_fechner, "Loi de Fechner : sensation S selon ln I"}, {Memo_explication, "Explication"}};
+    for (const auto &[w, nom] : noms) w->setAccessibleName(QString::fromUtf8(nom));
     Memo_explication->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo_explication->setFont(police(QStringLiteral("Tahoma"), 12));
 

@@ -13,6 +13,8 @@ int main(int argc, char **argv)
 {
     preparer_affichage();
     QApplication app(argc, argv);
+    // The name a screen reader announces for the program.
+    QApplication::setApplicationName(QStringLiteral("Mavoren — activité réflexe et activité volontaire"));
     preparer_police_systeme();
     installer_francais();
     QApplication::setStyle(new StyleKalmeno); // Kalmeno's look; no focus marks in report pictures

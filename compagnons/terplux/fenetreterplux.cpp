@@ -87,6 +87,11 @@ FenetreTerplux::FenetreTerplux(QWidget *parent) : QMainWindow(parent)
     curseur_force = curseur(boite_champ, "curseur_force", 0, 100, 80);
     texte_taille = new QLabel(boite_champ);
     curseur_taille = curseur(boite_champ, "curseur_taille", 5, 50, 30);
+    // Each slider named by its label, which also gives its value.
+    texte_force->setBuddy(curseur_force);
+    texte_taille->setBuddy(curseur_taille);
+    curseur_force->setAccessibleName(QStringLiteral("Force de l'inhibition par le pourtour"));
+    curseur_taille->setAccessibleName(QStringLiteral("Rayon du centre du champ récepteur"));
     lc->addWidget(texte_force);
     lc->addWidget(curseur_force);
     lc->addWidget(texte_taille);
@@ -130,7 +135,9 @@ FenetreTerplux::FenetreTerplux(QWidget *parent) : QMainWindow(parent)
     images->addWidget(vue_stimulus);
     images->addWidget(vue_reponse);
     droite->addLayout(images);
-    auto *aide_ligne = new QLabel(QStringLiteral("Cliquez sur une image pour déplacer la ligne rouge du profil."), centre);
+    auto *aide_ligne = new QLabel(QStringLiteral("Cliquez sur une image pour déplacer la ligne rouge du profil "
+                                                 "(ou Tab jusqu'à elle, puis flèches haut et bas)."),
+                                  centre);
     aide_ligne->setAlignment(Qt::AlignCenter);
     droite->addWidget(aide_ligne);
     profil = new VueProfil(centre);

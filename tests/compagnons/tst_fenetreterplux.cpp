@@ -58,6 +58,9 @@ private Q_SLOTS:
 
     void ligne_du_profil()
     {
+        // Two sliders, two names.
+        FenetreTerplux t;
+        QVERIFY(t.findChild<QSlider *>("curseur_force")->accessibleName() != t.findChild<QSlider *>("curseur_taille")->accessibleName());
         // A click on either picture moves the row on both.
         FenetreTerplux f;
         f.resize(1000, 700);

@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QAccessible>
 #include <QComboBox>
 #include <QTabWidget>
 #include <QtTest>
@@ -135,6 +136,12 @@ private Q_SLOTS:
         QCOMPARE(f->Label_k_groupe->text(), QStringLiteral("Pas assez d'essais"));
         QVERIFY(f->Memo_explication->toPlainText().contains(QStringLiteral("Données de la grille de la page : pas assez d'essais")));
         QVERIFY(!f->Memo_explication->toPlainText().contains(QStringLiteral("nan"), Qt::CaseInsensitive));
+        // A screen reader meets a window, and named tables the keyboard reaches.
+        QCOMPARE(QAccessible::queryAccessibleInterface(f)->role(), QAccessible::Window);
+        for (QTableWidget *t : {f->Table_groupe, f->Table_fichiers, f->Table_classe}) {
+            QVERIFY(t->focusPolicy() & Qt::TabFocus);
+            QVERIFY(!QAccessible::queryAccessibleInterface(t)->text(QAccessible::Name).isEmpty());
+        }
         QCOMPARE(ouvrir(), f); // a second click shows the same window
         QTest::keyClick(f->Choix_masse, Qt::Key_Escape); // Escape closes it, as a dialog
         QVERIFY(!f->isVisible());
