@@ -5,6 +5,7 @@
 #include "common/fabrique.h"
 #include "common/imagewidget.h"
 #include "common/polices.h"
+#include "common/ecran.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -69,7 +70,8 @@ void TAboutBox::showEvent(QShowEvent *e)
     QDialog::showEvent(e);
     if (const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen()) {
         const QRect r = s->geometry();
-        move(r.x() + (r.width() - frameGeometry().width()) / 2, r.y() + (r.height() - frameGeometry().height()) / 2);
+        move(place_dans(s->availableGeometry(), frameGeometry().size(),
+                        {r.x() + (r.width() - frameGeometry().width()) / 2, r.y() + (r.height() - frameGeometry().height()) / 2}));
     }
     OKButton->setFocus();
 }

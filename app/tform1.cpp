@@ -2,6 +2,7 @@
 #include "app/pageactivite.h"
 #include "app/pagechamps.h"
 #include "app/taboutbox.h"
+#include "app/zoom.h"
 #include "colour/fichiercouleurs.h"
 #include "colour/pagecontrastes.h"
 #include "colour/tform_coul.h"
@@ -13,6 +14,7 @@
 #include "common/dialoguefichiers.h"
 #include "common/erreures.h"
 #include "common/imagewidget.h"
+#include "common/ecran.h"
 #include "common/lettresacces.h"
 #include "common/lanceurs.h"
 #include "common/plateforme.h"
@@ -248,11 +250,13 @@ void TForm1::fixer_taille_exterieure()
 
 void TForm1::FormCreate()
 {
-    // 1-2. Outer size 799 × 599, centred on the screen (divisions truncate toward zero).
+    // 1-2. Outer size 799 × 599, centred on the screen (divisions truncate
+    // toward zero), kept within its available area: at a large display size
+    // the centre would put the title bar and menus above the screen.
     fixer_taille_exterieure();
     if (const QScreen *ecran = QGuiApplication::primaryScreen()) {
         const QSize s = ecran->geometry().size();
-        move((s.width() - 799) / 2, (s.height() - 599) / 2);
+        move(place_dans(ecran->availableGeometry(), Zoom::FENETRE, {(s.width() - 799) / 2, (s.height() - 599) / 2}));
     }
     // 4. The start directory, without its trailing separator.
     rep_depart_ = rep_courant();
@@ -263,8 +267,10 @@ void TForm1::FormCreate()
 void TForm1::showEvent(QShowEvent *e)
 {
     QMainWindow::showEvent(e);
-    // The window manager's frame is known once shown: keep the outer size.
+    // The window manager's frame is known once shown: keep the outer size,
+    // and the whole frame on the screen.
     fixer_taille_exterieure();
+    garder_dans_ecran(this);
 }
 
 void TForm1::Timer_debutTimer()

@@ -21,6 +21,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -126,13 +129,26 @@ FenetreAnalyse::FenetreAnalyse(const GrilleFechner *grille, QWidget *parent)
     donner_role(this, QAccessible::Window); // a window, not a filler, for screen readers
     setWindowTitle(QStringLiteral("Analyse des résultats"));
     setFont(police(QStringLiteral("Tahoma"), 11));
-    setFixedSize(LARGEUR, HAUTEUR);
+    // The controls on a page of the design size, scrolled when the screen is
+    // smaller than the window (a large display size on a small screen).
+    auto *contenu = new QWidget;
+    contenu->setObjectName(QStringLiteral("contenu"));
+    contenu->setFixedSize(LARGEUR, HAUTEUR);
+    Defilement = new QScrollArea(this);
+    Defilement->setObjectName(QStringLiteral("Defilement"));
+    Defilement->setFrameShape(QFrame::NoFrame);
+    Defilement->setWidget(contenu);
+    auto *disposition = new QVBoxLayout(this);
+    disposition->setContentsMargins(0, 0, 0, 0);
+    disposition->addWidget(Defilement);
+    setMaximumSize(LARGEUR, HAUTEUR);
+    resize(LARGEUR, HAUTEUR);
 
-    Cadre_groupe = creer_cadre(this, "Cadre_groupe", QStringLiteral("Grille de la page"), {8, 6, 436, 262});
+    Cadre_groupe = creer_cadre(contenu, "Cadre_groupe", QStringLiteral("Grille de la page"), {8, 6, 436, 262});
     Table_groupe = tableau(Cadre_groupe, "Table_groupe", titres_analyse, largeurs_analyse, {8, 20, 420, 194});
     Label_k_groupe = etiquette(Cadre_groupe, "Label_k_groupe", {8, 218, 420, 38});
 
-    Cadre_classe = creer_cadre(this, "Cadre_classe", QStringLiteral("La classe (toutes les grilles ensemble)"),
+    Cadre_classe = creer_cadre(contenu, "Cadre_classe", QStringLiteral("La classe (toutes les grilles ensemble)"),
                                {8, 274, 436, 382});
     Bouton_classe = bouton(Cadre_classe, "Bouton_classe", QStringLiteral("Résultats de la classe…"), {8, 20, 170, 23});
     Label_classe = etiquette(Cadre_classe, "Label_classe", {186, 24, 242, 18});
@@ -145,7 +161,7 @@ FenetreAnalyse::FenetreAnalyse(const GrilleFechner *grille, QWidget *parent)
 
     // The plots, a tab each: the psychometric curve of one carried mass,
     // Weber's law (ΔI, then ΔI/I against I), Fechner's law.
-    Onglets_traces = new QTabWidget(this);
+    Onglets_traces = new QTabWidget(contenu);
     Onglets_traces->setObjectName(QStringLiteral("Onglets_traces"));
     Onglets_traces->setDocumentMode(true);
     Onglets_traces->setGeometry(456, 4, LARGEUR_TRACE, HAUTEUR_ONGLETS + 2 * HAUTEUR_TRACE);
@@ -162,7 +178,7 @@ FenetreAnalyse::FenetreAnalyse(const GrilleFechner *grille, QWidget *parent)
     Ima_rapports = trace(page_weber, "Ima_rapports", {0, HAUTEUR_TRACE, LARGEUR_TRACE, HAUTEUR_TRACE});
     Ima_fechner = trace(page_fechner, "Ima_fechner", {0, 0, LARGEUR_TRACE, 2 * HAUTEUR_TRACE});
 
-    Memo_explication = creer_memo(this, "Memo_explication", {}, {456, 460, 436, 164});
+    Memo_explication = creer_memo(contenu, "Memo_explication", {}, {456, 460, 436, 164});
     const std::pair<QWidget *, const char *> noms[] = {
         {Table_groupe, "Seuils de la grille de la page"}, {Table_fichiers, "Fichiers de la classe"},
         {Table_classe, "Seuils de la classe, toutes les grilles ensemble"},
@@ -174,9 +190,9 @@ FenetreAnalyse::FenetreAnalyse(const GrilleFechner *grille, QWidget *parent)
     Memo_explication->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo_explication->setFont(police(QStringLiteral("Tahoma"), 12));
 
-    Bouton_copier = bouton(this, "Bouton_copier", QStringLiteral("Copier l'image"), {456, 630, 130, 25});
-    Bouton_enregistrer = bouton(this, "Bouton_enregistrer", QStringLiteral("Enregistrer l'image…"), {594, 630, 150, 25});
-    Bouton_exporter = bouton(this, "Bouton_exporter", QStringLiteral("Exporter les données…"), {752, 630, 140, 25});
+    Bouton_copier = bouton(contenu, "Bouton_copier", QStringLiteral("Copier l'image"), {456, 630, 130, 25});
+    Bouton_enregistrer = bouton(contenu, "Bouton_enregistrer", QStringLiteral("Enregistrer l'image…"), {594, 630, 150, 25});
+    Bouton_exporter = bouton(contenu, "Bouton_exporter", QStringLiteral("Exporter les données…"), {752, 630, 140, 25});
 
     Timer_analyse = creer_minuterie(this, "Timer_analyse", 0);
     Timer_analyse->setSingleShot(true);
@@ -189,6 +205,16 @@ FenetreAnalyse::FenetreAnalyse(const GrilleFechner *grille, QWidget *parent)
     connect(Bouton_exporter, &QAbstractButton::clicked, this, [this] { Bouton_exporterClick(); });
 
     actualiser();
+}
+
+void FenetreAnalyse::showEvent(QShowEvent *e)
+{
+    QWidget::showEvent(e);
+    // No larger than the screen's available area, its frame included.
+    if (const QScreen *ecran = screen()) {
+        const QSize cadre = frameGeometry().size() - geometry().size();
+        resize(QSize(LARGEUR, HAUTEUR).boundedTo(ecran->availableGeometry().size() - cadre));
+    }
 }
 
 void FenetreAnalyse::keyPressEvent(QKeyEvent *e)

@@ -15,6 +15,7 @@ class QFileDialog;
 class QKeyEvent;
 class QLabel;
 class QPlainTextEdit;
+class QScrollArea;
 class QComboBox;
 class QTabWidget;
 class QTableWidget;
@@ -74,9 +75,11 @@ public:
     BoutonImage *Bouton_enregistrer;
     BoutonImage *Bouton_exporter;
     QTimer *Timer_analyse;
+    QScrollArea *Defilement; // holds the controls; scrolls on a small screen
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
+    void showEvent(QShowEvent *e) override;
 
 private:
     void montrer();

@@ -10,6 +10,7 @@
 #include "common/hote.h"
 #include "common/imagewidget.h"
 #include "common/polices.h"
+#include "common/ecran.h"
 
 #include <QAction>
 #include <QEvent>
@@ -241,6 +242,7 @@ void PageFechner::Bouton_analyserClick()
     }
     fenetre_analyse_->actualiser();
     fenetre_analyse_->show();
+    garder_dans_ecran(fenetre_analyse_);
     fenetre_analyse_->raise();
     fenetre_analyse_->activateWindow();
 }

@@ -2,6 +2,7 @@
 // to the screen, and the Options menu items with the restart they offer.
 #include "app/tform1.h"
 #include "app/zoom.h"
+#include "common/ecran.h"
 #include "common/erreures.h"
 #include "common/plateforme.h"
 #include "fechner/pagefechner.h"
@@ -72,6 +73,31 @@ class TstZoom : public QObject {
     QStringList rapports;
 
 private Q_SLOTS:
+    void place_dans_l_ecran_data()
+    {
+        QTest::addColumn<QRect>("disponible"); // the screen's area at that zoom, in the window's units
+        QTest::addColumn<QSize>("taille");
+        QTest::addColumn<QPoint>("voulu");
+        QTest::addColumn<QPoint>("attendu");
+        const QSize f = Zoom::FENETRE;
+        // Centred as at start-up, (screen − 799) / 2: kept when it fits.
+        QTest::newRow("1024×768 at 100 %") << QRect(0, 0, 1024, 768) << f << QPoint(112, 84) << QPoint(112, 84);
+        QTest::newRow("1024×768 at 125 %") << QRect(0, 0, 819, 614) << f << QPoint(10, 7) << QPoint(10, 7);
+        // 1920×1080 at 200 % is 960×540: the centre is above the screen, the title bar kept on it.
+        QTest::newRow("1920×1080 at 200 %") << QRect(0, 0, 960, 540) << f << QPoint(80, -29) << QPoint(80, 0);
+        QTest::newRow("1366×768 at 150 %, a panel on top") << QRect(0, 18, 910, 494) << f << QPoint(55, -43) << QPoint(55, 18);
+        QTest::newRow("past the right and bottom edges") << QRect(0, 0, 1024, 738) << f << QPoint(400, 300) << QPoint(225, 139);
+        QTest::newRow("a second screen on the left") << QRect(-1280, 0, 1280, 1024) << f << QPoint(-2000, 10) << QPoint(-1280, 10);
+    }
+    void place_dans_l_ecran()
+    {
+        QFETCH(QRect, disponible);
+        QFETCH(QSize, taille);
+        QFETCH(QPoint, voulu);
+        QFETCH(QPoint, attendu);
+        QCOMPARE(place_dans(disponible, taille, voulu), attendu);
+    }
+
     void initTestCase()
     {
         // The settings go to a test folder, never the user's own.

@@ -1,0 +1,15 @@
+#pragma once
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+// Where a window of outer size `taille` wanted at `voulu` goes so that it lies
+// within `disponible` (a screen's area without its panels): moved in as little
+// as it takes, its top-left corner (title bar, menus) kept inside first when
+// it is larger than the area.
+QPoint place_dans(QRect disponible, QSize taille, QPoint voulu);
+
+// Moves a window (its frame, once shown) inside the available area of its screen.
+void garder_dans_ecran(QWidget *fenetre);
