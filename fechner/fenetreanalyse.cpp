@@ -23,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <QKeyEvent>
 #include <QSignalBlocker>
@@ -212,8 +213,14 @@ void FenetreAnalyse::showEvent(QShowEvent *e)
     QWidget::showEvent(e);
     // No larger than the screen's available area, its frame included.
     if (const QScreen *ecran = screen()) {
-        const QSize cadre = frameGeometry().size() - geometry().size();
-        resize(QSize(LARGEUR, HAUTEUR).boundedTo(ecran->availableGeometry().size() - cadre));
+        const QSize dispo = ecran->availableGeometry().size() - (frameGeometry().size() - geometry().size());
+        // Room for the scroll bar that a short screen brings, so that only one shows.
+        const int barre = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        QSize voulue(LARGEUR, HAUTEUR);
+        if (dispo.height() < voulue.height()) voulue.rwidth() += barre;
+        if (dispo.width() < voulue.width()) voulue.rheight() += barre;
+        setMaximumSize(voulue);
+        resize(voulue.boundedTo(dispo));
     }
 }
 
