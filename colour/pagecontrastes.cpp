@@ -218,6 +218,7 @@ void PageContrastes::BitBtn2Click()
         cor[k]->set_couleur(justes[k] ? LIME : ROUGE);
         annoncer_voyant(cor[k], QStringLiteral("couleur %1").arg(k + 1), justes[k] ? Resultat::Juste : Resultat::Faux);
     }
+    annoncer_correction(cor[0]->parentWidget(), BitBtn2, int(std::count(justes.begin(), justes.end(), true)), NB_LIGNES);
 }
 
 // --------------------------------------------------------------- right half

@@ -144,3 +144,13 @@ void annoncer_voyant(Forme *lampe, const QString &sujet, Resultat r)
     lampe->setAccessibleName(QStringLiteral("Voyant %1 : %2").arg(sujet, etat));
     lampe->setAccessibleDescription(QStringLiteral("Vert si la réponse est juste, rouge si elle est fausse."));
 }
+
+void annoncer_correction(QWidget *cadre, QWidget *bouton, int justes, int total)
+{
+    const QString t = QStringLiteral("Correction : %1 réponse%2 juste%2 sur %3").arg(justes).arg(justes > 1 ? "s" : "").arg(total);
+    for (QWidget *w : {cadre, bouton}) {
+        // A second identical result is still announced: the text changes first.
+        w->setAccessibleDescription(QString());
+        w->setAccessibleDescription(t);
+    }
+}

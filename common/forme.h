@@ -54,6 +54,10 @@ private:
 // "Voyant vitesse : juste", "… : faux", "… : pas encore corrigé".
 enum class Resultat { PasCorrige, Juste, Faux };
 void annoncer_voyant(Forme *lampe, const QString &sujet, Resultat r);
+// After a correction: the count of right answers told to a screen reader, in
+// the description of the lamps' frame and of the button pressed (read as it
+// changes), "Correction : 5 réponses justes sur 7".
+void annoncer_correction(QWidget *cadre, QWidget *bouton, int justes, int total);
 
 // The focus mark of a small control: a dotted line just inside its edge, black
 // or white, whichever stands out on its fill.

@@ -525,6 +525,7 @@ void PageNerf::BitBtn19Click()
         lampes_[k]->set_couleur(l[k] ? LIME : ROUGE);
         annoncer_voyant(lampes_[k], SUJETS_LAMPES[k], l[k] ? Resultat::Juste : Resultat::Faux);
     }
+    annoncer_correction(lampes_[0]->parentWidget(), BitBtn19, int(std::count(l.begin(), l.end(), true)), int(l.size()));
 }
 
 void PageNerf::BitBtn8Click() { voir_fichier(ENREG_REFRACTAIRE); }

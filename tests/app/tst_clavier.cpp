@@ -306,6 +306,10 @@ private Q_SLOTS:
         n->BitBtn19->click();
         QCOMPARE(n->vit_inf->accessibleName(), QString(juste ? "Voyant vitesse : juste" : "Voyant vitesse : faux"));
         QCOMPARE(n->res_seuil->accessibleName(), QString("Voyant seuil : faux"));
+        // The count is announced on the lamps' frame and the button pressed.
+        const QString compte = juste ? "Correction : 1 réponse juste sur 7" : "Correction : 0 réponse juste sur 7";
+        QCOMPARE(n->BitBtn19->accessibleDescription(), compte);
+        QCOMPARE(n->vit_inf->parentWidget()->accessibleDescription(), compte);
     }
 
     void voyants_des_couleurs()
