@@ -50,6 +50,7 @@ FenetreCassybio::FenetreCassybio(QWidget *parent) : QMainWindow(parent)
     f.setPixelSize(17);
     f.setBold(true);
     titre->setFont(f);
+    titre->setWordWrap(true); // a long recording name must not widen the window past a small screen
     principal->addWidget(titre);
     notes = new QLabel(QStringLiteral("Ouvrez un enregistrement par le menu Fichier."), centre);
     notes->setObjectName(QStringLiteral("notes"));

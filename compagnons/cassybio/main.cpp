@@ -8,6 +8,7 @@
 #include "common/traduction.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char **argv)
 {
@@ -20,7 +21,9 @@ int main(int argc, char **argv)
     QApplication::setStyle(new StyleKalmeno); // Kalmeno's look; no focus marks in report pictures
     FenetreCassybio f;
     installer_rapport_boite(&f); // a failed export is reported in a message box
-    f.resize(1010, 700);
+    // The design size, no larger than the screen's available area (a large
+    // display size on a small screen).
+    f.resize(QSize(1010, 700).boundedTo(f.screen()->availableGeometry().size()));
     f.showMaximized();
     const QStringList args = QCoreApplication::arguments();
     if (args.size() > 1) f.ouvrir_et_signaler(args.at(1));

@@ -6,6 +6,7 @@
 #include "common/traduction.h"
 
 #include <QApplication>
+#include <QScreen>
 
 #include <chrono>
 
@@ -20,7 +21,9 @@ int main(int argc, char **argv)
     QApplication::setStyle(new StyleKalmeno); // Kalmeno's look; no focus marks in report pictures
     FenetreMavoren f(unsigned(std::chrono::steady_clock::now().time_since_epoch().count()));
     installer_rapport_boite(&f); // a failed export is reported in a message box
-    f.resize(1010, 720);
+    // The design size, no larger than the screen's available area (a large
+    // display size on a small screen).
+    f.resize(QSize(1010, 720).boundedTo(f.screen()->availableGeometry().size()));
     f.showMaximized();
     return app.exec();
 }

@@ -6,6 +6,7 @@
 #include "common/traduction.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char **argv)
 {
@@ -18,7 +19,9 @@ int main(int argc, char **argv)
     QApplication::setStyle(new StyleKalmeno); // Kalmeno's look; no focus marks in report pictures
     FenetreTerplux f;
     installer_rapport_boite(&f); // a failed export is reported in a message box
-    f.resize(1010, 700);
+    // The design size, no larger than the screen's available area (a large
+    // display size on a small screen).
+    f.resize(QSize(1010, 700).boundedTo(f.screen()->availableGeometry().size()));
     f.showMaximized();
     return app.exec();
 }
