@@ -7,7 +7,7 @@ class QWidget;
 
 // The program's own controls as a screen reader should present them: a
 // picture is an image, a square the keyboard can choose a button, another
-// square an image; `donner_role` says otherwise (a lamp is an indicator).
+// square an image; `donner_role` says otherwise.
 void installer_roles();
 void donner_role(QWidget *w, QAccessible::Role role);
 

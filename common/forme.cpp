@@ -140,7 +140,7 @@ void annoncer_voyant(Forme *lampe, const QString &sujet, Resultat r)
     const QString etat = r == Resultat::Juste  ? QStringLiteral("juste")
                          : r == Resultat::Faux ? QStringLiteral("faux")
                                                : QStringLiteral("pas encore corrigé");
-    donner_role(lampe, QAccessible::Indicator);
+    donner_role(lampe, QAccessible::Graphic); // an image: screen readers know no lamp role
     lampe->setAccessibleName(QStringLiteral("Voyant %1 : %2").arg(sujet, etat));
     lampe->setAccessibleDescription(QStringLiteral("Vert si la réponse est juste, rouge si elle est fausse."));
 }

@@ -333,7 +333,7 @@ private Q_SLOTS:
                                                 << "Période réfractaire relative commence à";
         QTest::newRow("typed answer") << 3 << "Edit_seuil" << int(QAccessible::EditableText)
                                       << "Quel est le seuil de stimulation des fibres les plus sensibles";
-        QTest::newRow("lamp") << 3 << "refr_rel" << int(QAccessible::Indicator) << "Voyant ";
+        QTest::newRow("lamp") << 3 << "refr_rel" << image << "Voyant ";
         QTest::newRow("oscilloscope") << 3 << "Ima_st" << image << "Écran de l'oscilloscope";
         QTest::newRow("\"deux\" box") << 3 << "CheckBox1" << int(QAccessible::CheckBox) << "Deux stimulations";
         QTest::newRow("nerve") << 3 << "Shape_nerf" << bouton << "Nerf";
@@ -344,7 +344,7 @@ private Q_SLOTS:
         QTest::newRow("-->") << 5 << "BitBtn17" << bouton << "Étape suivante";
         QTest::newRow("mixing") << 0 << "BitBtn6" << bouton << "Nombre de couleurs mélangées";
         QTest::newRow("colour square") << 0 << "coul21" << bouton << "Couleur vue 1";
-        QTest::newRow("colour lamp") << 0 << "cor1" << int(QAccessible::Indicator) << "Voyant couleur 1";
+        QTest::newRow("colour lamp") << 0 << "cor1" << image << "Voyant couleur 1";
     }
     void noms_et_roles()
     {
