@@ -145,6 +145,22 @@ Repere repere(Canevas &c, double x_max, double y_max, const QString &titre_x, co
     return r;
 }
 
+// The largest carried mass with a threshold (100 g without any) and the
+// largest value `y` of those rows, over the group and the class.
+template <class Y> std::pair<double, double> etendue(const AnalyseFechner *const (&analyses)[2], Y y)
+{
+    double x_max = 0, y_max = 0;
+    for (const AnalyseFechner *a : analyses) {
+        if (!a) continue;
+        for (const LigneAnalyse &l : a->lignes) {
+            if (!l.a_seuil()) continue;
+            x_max = std::max(x_max, double(l.portee));
+            y_max = std::max(y_max, y(l));
+        }
+    }
+    return {x_max > 0 ? x_max : 100.0, y_max};
+}
+
 // The legend lines of the group (blue) and the class (black).
 void legende(Canevas &c, const QString (&textes)[2], bool classe)
 {
@@ -175,16 +191,7 @@ QImage tracer_weber(const AnalyseFechner &groupe, const AnalyseFechner *classe)
     Canevas c(image);
     police_trace(c);
     const AnalyseFechner *analyses[2] = {&groupe, classe};
-    double x_max = 0, y_max = 0;
-    for (const AnalyseFechner *a : analyses) {
-        if (!a) continue;
-        for (const LigneAnalyse &l : a->lignes) {
-            if (!l.a_seuil()) continue;
-            x_max = std::max(x_max, double(l.portee));
-            y_max = std::max(y_max, l.seuil);
-        }
-    }
-    if (!(x_max > 0)) x_max = 100;
+    auto [x_max, y_max] = etendue(analyses, [](const LigneAnalyse &l) { return l.seuil; });
     if (!(y_max > 0)) y_max = 10;
     for (const AnalyseFechner *a : analyses)
         if (a && a->a_weber) y_max = std::max(y_max, a->k * x_max);
@@ -212,17 +219,9 @@ QImage tracer_rapports(const AnalyseFechner &groupe, const AnalyseFechner *class
     Canevas c(image);
     police_trace(c);
     const AnalyseFechner *analyses[2] = {&groupe, classe};
-    double x_max = 0, y_max = 0;
-    for (const AnalyseFechner *a : analyses) {
-        if (!a) continue;
-        for (const LigneAnalyse &l : a->lignes) {
-            if (!l.a_rapport()) continue;
-            x_max = std::max(x_max, double(l.portee));
-            y_max = std::max(y_max, l.rapport());
-        }
-        if (a->a_intervalle) y_max = std::max(y_max, a->k_haut);
-    }
-    if (!(x_max > 0)) x_max = 100;
+    auto [x_max, y_max] = etendue(analyses, [](const LigneAnalyse &l) { return l.rapport(); });
+    for (const AnalyseFechner *a : analyses)
+        if (a && a->a_intervalle) y_max = std::max(y_max, a->k_haut);
     if (!(y_max > 0)) y_max = 0.1;
     Repere r = repere(c, x_max, y_max * 1.15, QStringLiteral("masse portée I (g)"), QStringLiteral("ΔI/I"));
 
