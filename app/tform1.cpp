@@ -271,6 +271,11 @@ void TForm1::showEvent(QShowEvent *e)
     // and the whole frame on the screen.
     fixer_taille_exterieure();
     garder_dans_ecran(this);
+    // Some window managers give the frame's size a moment later: again then.
+    QTimer::singleShot(300, this, [this] {
+        fixer_taille_exterieure();
+        garder_dans_ecran(this);
+    });
 }
 
 void TForm1::Timer_debutTimer()
