@@ -1,5 +1,6 @@
 #include "common/accessibilite.h"
 
+#include "common/exportcsv.h"
 #include "common/forme.h"
 #include "common/imagewidget.h"
 
@@ -75,14 +76,19 @@ QAccessibleInterface *fabrique(const QString &, QObject *objet)
     return nullptr;
 }
 
+// An interface made before ours applied (the toolkit's, cached when the
+// control first announced something) is dropped, so the next query makes ours.
+template <class Notre> void oublier_interface(QWidget *w)
+{
+    if (QAccessibleInterface *ancienne = QAccessible::queryAccessibleInterface(w); ancienne && !dynamic_cast<Notre *>(ancienne))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(ancienne));
+}
+
 } // namespace
 
 QString valeur_lue(const QScrollBar *b)
 {
-    const int decimales = b->property(DECIMALES).toInt();
-    double v = lue(b, b->value());
-    if (std::fabs(v) < 0.5 * std::pow(10.0, -decimales)) v = 0.0; // no "-0,00"
-    const QString t = QString::number(v, 'f', decimales).replace(QLatin1Char('.'), QLatin1Char(','));
+    const QString t = csv::nombre(lue(b, b->value()), b->property(DECIMALES).toInt());
     const QString unite = b->property(UNITE).toString();
     return unite.isEmpty() ? t : t + QLatin1Char(' ') + unite;
 }
@@ -99,9 +105,7 @@ void installer_roles()
 void donner_role(QWidget *w, QAccessible::Role role)
 {
     installer_roles();
-    // An interface made before the role was given is dropped.
-    if (QAccessibleInterface *ancienne = QAccessible::queryAccessibleInterface(w); ancienne && !dynamic_cast<ControleAccessible *>(ancienne))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(ancienne));
+    oublier_interface<ControleAccessible>(w);
     w->setProperty(ROLE, int(role));
 }
 
@@ -112,10 +116,7 @@ void nommer_barre(QScrollBar *b, const QString &nom, double origine, double pas,
     b->setProperty(PAS, pas);
     b->setProperty(DECIMALES, decimales);
     b->setProperty(UNITE, unite);
-    // An interface made earlier (the bar's first value announced) is the
-    // toolkit's: dropped, so the next query makes ours.
-    if (QAccessibleInterface *ancienne = QAccessible::queryAccessibleInterface(b); ancienne && !dynamic_cast<BarreAccessible *>(ancienne))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(ancienne));
+    oublier_interface<BarreAccessible>(b);
     b->setAccessibleName(nom);
     // The toolkit announces the position; this announces the value as read.
     QObject::connect(b, &QScrollBar::valueChanged, b, [b] {

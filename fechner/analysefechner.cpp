@@ -246,8 +246,7 @@ LigneAnalyse estimer_seuil(int portee, const QList<EssaiFechner> &essais, const 
         }
         return l;
     }
-    l.gamma = l.taux_fausses_alertes();
-    const AjustementLogistique f = ajuster_logistique(ajoutes, l.gamma, depart);
+    const AjustementLogistique f = ajuster_logistique(ajoutes, l.taux_fausses_alertes(), depart);
     if (!f.converge || !(f.b > 0.0)) return sans(MethodeSeuil::Contradictoire);
     if (f.seuil() < plus_petit) return sans(MethodeSeuil::SousLesMasses);
     if (f.seuil() > plus_grand) return sans(MethodeSeuil::AuDessusDesMasses);

@@ -87,13 +87,14 @@ struct LigneAnalyse {
     double seuil_bas = 0.0;  // its 95 % interval, or the bracket
     double seuil_haut = 0.0;
     AjustementLogistique ajustement; // when fitted
-    double gamma = 0.0;              // the false-alarm rate the fit used
     QList<ProportionSentie> proportions; // by added mass, smallest first
 
     bool a_seuil() const { return methode == MethodeSeuil::Logistique || methode == MethodeSeuil::Encadrement; }
     bool a_rapport() const { return a_seuil() && portee > 0; }
     double rapport() const { return a_rapport() ? seuil / portee : 0.0; }
     double taux_fausses_alertes() const { return controles > 0 ? double(fausses_alertes) / controles : 0.0; }
+    // The lower asymptote of the fitted curve: the false-alarm rate (0 without a fit).
+    double gamma() const { return methode == MethodeSeuil::Logistique ? taux_fausses_alertes() : 0.0; }
     // More than one catch trial in five felt: the "felt" answers are doubtful.
     bool trop_de_fausses_alertes() const { return controles > 0 && 5 * fausses_alertes > controles; }
 };

@@ -8,6 +8,13 @@ const QStringList titres_resultats = {QStringLiteral("masse"),     QStringLitera
                                       QStringLiteral("seuil_bas"), QStringLiteral("seuil_haut"),
                                       QStringLiteral("rapport"),   QStringLiteral("remarque")};
 
+namespace {
+
+// A value at the ratios' precision, or an empty field when it was not found.
+QString valeur(double v, bool trouvee) { return trouvee ? nombre_fr(v, DECIMALES_RAPPORT) : QString(); }
+
+} // namespace
+
 QList<QStringList> lignes_resultats(const AnalyseFechner &a)
 {
     QList<QStringList> lignes;
@@ -19,7 +26,6 @@ QList<QStringList> lignes_resultats(const AnalyseFechner &a)
                               texte_seuil(l), bas, haut, texte_rapport(l),
                               remarque_seuil(l, false)};
     }
-    auto valeur = [&a](double v, bool ok) { return ok ? nombre_fr(v, DECIMALES_RAPPORT) : QString(); };
     lignes << QStringList{QStringLiteral("k"), valeur(a.k, a.a_weber), valeur(a.k_bas, a.a_intervalle),
                           valeur(a.k_haut, a.a_intervalle), QString::number(a.masses_utilisees),
                           QString::number(a.essais_utilises)};
@@ -57,7 +63,6 @@ QByteArray csv_analyse(const AnalyseFechner &page, const ClasseFechner *classe)
                               QStringLiteral("Masses utilisées"), QStringLiteral("Remarque")};
         for (const GroupeFechner &g : classe->groupes) {
             const AnalyseFechner &a = g.analyse;
-            auto valeur = [](double v, bool ok) { return ok ? nombre_fr(v, DECIMALES_RAPPORT) : QString(); };
             if (g.retenu)
                 lignes << QStringList{g.nom, valeur(a.k, a.a_weber), valeur(a.k_bas, a.a_intervalle),
                                       valeur(a.k_haut, a.a_intervalle), QString::number(a.masses_utilisees),
@@ -68,7 +73,7 @@ QByteArray csv_analyse(const AnalyseFechner &page, const ClasseFechner *classe)
         if (classe->groupes_avec_k > 0)
             lignes << QStringList{QStringLiteral("Moyenne des k des groupes"), nombre_fr(classe->moyenne_k, DECIMALES_RAPPORT),
                                   QStringLiteral("2 erreurs types"),
-                                  classe->a_erreur_type ? nombre_fr(2 * classe->erreur_type_k, DECIMALES_RAPPORT) : QString(),
+                                  valeur(2 * classe->erreur_type_k, classe->a_erreur_type),
                                   QStringLiteral("%1 groupes").arg(classe->groupes_avec_k)};
     }
     return csv::octets(lignes);

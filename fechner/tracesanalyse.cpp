@@ -267,10 +267,10 @@ QImage tracer_psychometrique(const LigneAnalyse *ligne, const QString &titre, bo
         return image;
     }
     const Couleur couleur = classe ? NOIR : BLEU;
-    const double milieu = ligne->gamma + (1.0 - ligne->gamma) / 2.0;
+    const double milieu = ligne->gamma() + (1.0 - ligne->gamma()) / 2.0;
     if (ligne->methode == MethodeSeuil::Logistique) {
         const AjustementLogistique &f = ligne->ajustement;
-        const double g = ligne->gamma;
+        const double g = ligne->gamma();
         r.courbe([&f, g](double x) { return g + (1.0 - g) / (1.0 + std::exp(-(f.a + f.b * x))); }, couleur);
     }
     if (ligne->a_seuil()) {

@@ -14,6 +14,7 @@
 #include "common/plateforme.h"
 #include "common/polices.h"
 #include "common/accessibilite.h"
+#include "common/exportcsv.h"
 #include "nerve/csvnerf.h"
 #include "nerve/graduations.h"
 #include "nerve/questionnaire.h"
@@ -461,7 +462,7 @@ void PageNerf::decrire_electrode(Electrode e)
     f->setAccessibleDescription(QStringLiteral("%1 : %2 cm. Flèches gauche et droite : déplacer d'un pixel, avec Maj de "
                                                "dix ; la simulation reprend quand la touche est relâchée.")
                                     .arg(QString::fromUtf8(noms[static_cast<int>(e)]),
-                                         format_reel(position_cm(f->x(), f->width()), 0, 1).replace(QLatin1Char('.'), QLatin1Char(','))));
+                                         csv::nombre(position_cm(f->x(), f->width()), 1)));
 }
 
 void PageNerf::electrode_deplacee(Electrode e, int X)
