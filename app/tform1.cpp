@@ -269,13 +269,13 @@ void TForm1::showEvent(QShowEvent *e)
     QMainWindow::showEvent(e);
     // The window manager's frame is known once shown: keep the outer size,
     // and the whole frame on the screen.
-    fixer_taille_exterieure();
-    garder_dans_ecran(this);
-    // Some window managers give the frame's size a moment later: again then.
-    QTimer::singleShot(300, this, [this] {
+    const auto ajuster = [this] {
         fixer_taille_exterieure();
         garder_dans_ecran(this);
-    });
+    };
+    ajuster();
+    // Some window managers give the frame's size a moment later: again then.
+    QTimer::singleShot(300, this, ajuster);
 }
 
 void TForm1::Timer_debutTimer()

@@ -98,6 +98,7 @@ double VueTraces::cale(double t) const
 void VueTraces::setCurseur(int n, double t)
 {
     (n == 0 ? c1_ : c2_) = cale(t);
+    setAccessibleDescription(description_clavier()); // however it moved: mouse, keys, another trial
     update();
     Q_EMIT curseursDeplaces();
 }
@@ -303,6 +304,7 @@ void VueTraces::keyPressEvent(QKeyEvent *ev)
     }
     if (k == Qt::Key_1 || k == Qt::Key_2 || k == Qt::Key_Space) {
         saisi_ = k == Qt::Key_1 ? 0 : k == Qt::Key_2 ? 1 : (saisi_ == 1 ? 0 : 1); // C1 unless C2 was chosen
+        setAccessibleDescription(description_clavier());
         update();
     } else if (k == Qt::Key_Left || k == Qt::Key_Right) {
         if (saisi_ < 0) saisi_ = 0;
@@ -313,9 +315,7 @@ void VueTraces::keyPressEvent(QKeyEvent *ev)
         toutVoir();
     } else {
         QWidget::keyPressEvent(ev);
-        return;
     }
-    setAccessibleDescription(description_clavier());
 }
 
 QString VueTraces::description_clavier() const
