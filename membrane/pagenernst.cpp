@@ -589,11 +589,20 @@ void PageNernst::placer_fleche(ImageWidget *fleche, int largeur, int gauche)
     fleche->setGeometry(gauche, fleche->y(), largeur, HAUTEUR_FLECHE);
 }
 
+// The two mode buttons share one place: a keyboard user who pressed one
+// stays on the other instead of landing on whatever follows in Tab order.
+void PageNernst::echanger_boutons(QPushButton *presse, QPushButton *remplacant)
+{
+    const bool au_clavier = presse->hasFocus();
+    remplacant->show();
+    if (au_clavier) remplacant->setFocus(Qt::TabFocusReason);
+    presse->hide();
+}
+
 void PageNernst::BitBtn12Click()
 {
     legende(Label12, TITRE_EQUILIBRE);
-    BitBtn12->hide();
-    BitBtn13->show();
+    echanger_boutons(BitBtn12, BitBtn13);
     GO->show();
     lab_gna->hide();
     lab_gk->hide();
@@ -687,8 +696,7 @@ void PageNernst::Timer_animTimer()
 
 void PageNernst::BitBtn13Click()
 {
-    BitBtn13->hide();
-    BitBtn12->show();
+    echanger_boutons(BitBtn13, BitBtn12);
     legende(Label12, TITRE_PERMEABILITE);
     ima_pe1->setPicture(Ima_sav->picture());
     ima_pe2->setPicture(Ima_sav->picture());

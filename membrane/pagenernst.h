@@ -163,6 +163,7 @@ private:
     void effacer_courbe();
     void boutons_courbe(bool actifs);
     void placer_fleche(ImageWidget *fleche, int largeur, int gauche);
+    static void echanger_boutons(QPushButton *presse, QPushButton *remplacant);
     ImageWidget *cadre_visible() const;
     ImageWidget *cadre_cache() const;
 

@@ -322,6 +322,21 @@ private Q_SLOTS:
         QCOMPARE(c->cor[0]->accessibleName(), QString("Voyant couleur 1 : faux"));
     }
 
+    void boutons_de_mode_nernst()
+    {
+        // Space on a mode button goes to the other mode and leaves the focus on
+        // the button that takes its place, so Space again comes back.
+        f->Notebook1->setCurrentIndex(5);
+        QPushButton *equilibre = f->findChild<QPushButton *>("BitBtn12");
+        QPushButton *permeabilite = f->findChild<QPushButton *>("BitBtn13");
+        equilibre->setFocus(Qt::TabFocusReason);
+        for (QPushButton *attendu : {permeabilite, equilibre, permeabilite}) {
+            touche(Qt::Key_Space);
+            QCOMPARE(QApplication::focusWidget(), attendu);
+            QVERIFY(attendu->isVisible());
+        }
+    }
+
     void noms_et_roles_data()
     {
         QTest::addColumn<int>("page");
