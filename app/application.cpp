@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "common/accessibilite.h"
 #include "assets/icone.h"
 #include "common/polices.h"
 #include "common/stylekalmeno.h"
@@ -12,6 +13,7 @@ void preparer_application()
 {
     QApplication::setApplicationName(QStringLiteral("Kalmeno"));
     installer_francais();
+    installer_roles(); // screen readers get our roles and, on a scaled display, screen positions
     installer_substitutions();
     QApplication::setStyle(new StyleKalmeno);
     // Dialogs, menus and message boxes in the pages' basic font (MS Sans Serif

@@ -1,5 +1,6 @@
 #include "common/accessibilite.h"
 
+#include "common/echelleaccessible.h"
 #include "common/exportcsv.h"
 #include "common/forme.h"
 #include "common/imagewidget.h"
@@ -69,6 +70,15 @@ public:
 
 QAccessibleInterface *fabrique(const QString &, QObject *objet)
 {
+    // On a scaled display every control's interface, ours or the toolkit's,
+    // is made once more from here and wrapped to give screen positions.
+    static bool dedans = false;
+    if (!dedans && EchelleAccessible::utile(objet)) {
+        dedans = true;
+        QAccessibleInterface *i = QAccessible::queryAccessibleInterface(objet);
+        dedans = false;
+        return i ? new EchelleAccessible(i) : nullptr;
+    }
     if (auto *b = qobject_cast<QScrollBar *>(objet); b && b->property(PAS).isValid()) return new BarreAccessible(b);
     auto *w = qobject_cast<QWidget *>(objet);
     if (qobject_cast<Forme *>(objet) || qobject_cast<ImageWidget *>(objet) || (w && w->property(ROLE).isValid()))
@@ -80,7 +90,9 @@ QAccessibleInterface *fabrique(const QString &, QObject *objet)
 // control first announced something) is dropped, so the next query makes ours.
 template <class Notre> void oublier_interface(QWidget *w)
 {
-    if (QAccessibleInterface *ancienne = QAccessible::queryAccessibleInterface(w); ancienne && !dynamic_cast<Notre *>(ancienne))
+    QAccessibleInterface *ancienne = QAccessible::queryAccessibleInterface(w);
+    auto *echelle = dynamic_cast<EchelleAccessible *>(ancienne);
+    if (ancienne && !dynamic_cast<Notre *>(echelle ? echelle->dedans() : ancienne))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(ancienne));
 }
 

@@ -2,6 +2,7 @@
 // launcher. Its one argument is the recording's path, taken as it is: blanks,
 // "&" and quotes are part of the name.
 #include "compagnons/cassybio/fenetrecassybio.h"
+#include "common/accessibilite.h"
 #include "common/plateforme.h"
 #include "common/rapportboite.h"
 #include "common/stylekalmeno.h"
@@ -18,6 +19,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Cassybio — enregistrements de physiologie"));
     preparer_police_systeme();
     installer_francais();
+    installer_roles(); // screen readers get our roles and, on a scaled display, screen positions
     QApplication::setStyle(new StyleKalmeno); // Kalmeno's look; no focus marks in report pictures
     FenetreCassybio f;
     installer_rapport_boite(&f); // a failed export is reported in a message box

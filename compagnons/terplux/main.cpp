@@ -1,5 +1,6 @@
 // terplux: lateral inhibition in the retina, a companion program of Kalmeno.
 #include "compagnons/terplux/fenetreterplux.h"
+#include "common/accessibilite.h"
 #include "common/plateforme.h"
 #include "common/rapportboite.h"
 #include "common/stylekalmeno.h"
@@ -16,6 +17,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Terplux — champs récepteurs"));
     preparer_police_systeme();
     installer_francais();
+    installer_roles(); // screen readers get our roles and, on a scaled display, screen positions
     QApplication::setStyle(new StyleKalmeno); // Kalmeno's look; no focus marks in report pictures
     FenetreTerplux f;
     installer_rapport_boite(&f); // a failed export is reported in a message box

@@ -12,8 +12,11 @@
 #include "colour/pagecontrastes.h"
 #include "assets/venn.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
+#include <QMenuBar>
+#include <QTabBar>
 #include <QScrollBar>
 #include <QScreen>
 #include <QSet>
@@ -96,6 +99,60 @@ private Q_SLOTS:
         // Positions stay the design's; the screen shows them 1.5 times larger.
         QCOMPARE(w->geometry(), dessin);
         QCOMPARE(w->grab().size(), dessin.size() * 1.5);
+    }
+
+    void positions_accessibles_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("nom");
+        QTest::newRow("window") << -1 << "Form1";
+        QTest::newRow("button") << 0 << "BitBtn3";
+        QTest::newRow("named bar") << 3 << "Scroll_i_stim";
+        QTest::newRow("electrode") << 3 << "Shape_cathode";
+        QTest::newRow("picture") << 0 << "Image1";
+    }
+    void positions_accessibles()
+    {
+        // A screen reader is told where a control stands on the screen, in the
+        // screen's pixels, and finds it again from a point there.
+        QFETCH(int, page);
+        QFETCH(QString, nom);
+        TForm1 f;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        if (page >= 0) f.Notebook1->setCurrentIndex(page);
+        QWidget *w = f.objectName() == nom ? &f : f.findChild<QWidget *>(nom);
+        QVERIFY(w);
+        QAccessibleInterface *i = QAccessible::queryAccessibleInterface(w);
+        QVERIFY(i);
+        const auto comparer = [](const QRect &lu, const QRect &ecran) {
+            return (lu.topLeft() - ecran.topLeft()).manhattanLength() <= 2 && qAbs(lu.width() - ecran.width()) <= 1 &&
+                   qAbs(lu.height() - ecran.height()) <= 1;
+        };
+        const QRect ecran(w->mapToGlobal(QPoint()) * 1.5, w->size() * 1.5);
+        const QRect lu = i->rect();
+        QVERIFY2(comparer(lu, ecran),
+                 qPrintable(QString("%1,%2 %3×%4").arg(lu.x()).arg(lu.y()).arg(lu.width()).arg(lu.height())));
+        if (w == &f) {
+            // A tab of the tab bar and an item of the menu bar, which are no widgets.
+            QTabBar *onglets = f.Notebook1->tabBar();
+            const QRect onglet = onglets->tabRect(2);
+            QAccessibleInterface *t = QAccessible::queryAccessibleInterface(onglets)->child(2);
+            QVERIFY(comparer(t->rect(), QRect(onglets->mapToGlobal(onglet.topLeft()) * 1.5, onglet.size() * 1.5)));
+            QCOMPARE(QAccessible::queryAccessibleInterface(onglets)->indexOfChild(t), 2);
+            QMenuBar *barre = f.menuBar();
+            const QRect menu = barre->actionGeometry(barre->actions().at(1));
+            QAccessibleInterface *m = QAccessible::queryAccessibleInterface(barre)->child(1);
+            QCOMPARE(m->text(QAccessible::Name), QString("Options"));
+            QVERIFY(comparer(m->rect(), QRect(barre->mapToGlobal(menu.topLeft()) * 1.5, menu.size() * 1.5)));
+        } else {
+            QAccessibleInterface *parent = i->parent();
+            QAccessibleInterface *trouve = parent->childAt(lu.center().x(), lu.center().y());
+            QVERIFY(trouve);
+            QCOMPARE(trouve->object(), w);
+        }
+        QVERIFY(i->role() != QAccessible::Client); // our roles kept: a picture, a bar with its value
+        if (nom == "Scroll_i_stim") QVERIFY(i->valueInterface());
     }
 
     void polices()
