@@ -1,5 +1,6 @@
 #include "colour/tform_coul.h"
 #include "common/cadre.h"
+#include "common/ecran.h"
 #include "common/fabrique.h"
 #include "common/forme.h"
 #include "common/polices.h"
@@ -78,6 +79,7 @@ void TForm_coul::FormCreate()
 void TForm_coul::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
+    garder_dans_ecran(this); // beside the square, but never off the screen
     hauts_[0]->setFocus(); // the keyboard starts on the first colour each time
 }
 

@@ -1,6 +1,7 @@
 #include "colour/tmise_couleur.h"
 #include "colour/reglescouleur.h"
 #include "common/cadre.h"
+#include "common/ecran.h"
 #include "common/forme.h"
 #include "common/polices.h"
 #include "common/accessibilite.h"
@@ -17,8 +18,8 @@ Tmise_couleur::Tmise_couleur(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt:
     setWindowTitle(QStringLiteral("Mise en couleur"));
     setFixedSize(388, 179);
     setFont(police(QStringLiteral("MS Sans Serif"), pixels_de_points(8), true));
-    if (const QScreen *ecran = QGuiApplication::primaryScreen())
-        move(ecran->geometry().center() - rect().center());
+    if (const QScreen *ecran = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen())
+        move(ecran->availableGeometry().center() - rect().center());
 
     const struct {
         QPushButton **bouton;
@@ -82,6 +83,7 @@ Tmise_couleur::Tmise_couleur(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt:
 void Tmise_couleur::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
+    garder_dans_ecran(this);
     OKBtn->setFocus(); // OK has the focus each time the dialog opens
 }
 

@@ -5,6 +5,7 @@
 #include "colour/pagecontrastes.h"
 #include "colour/palettechoix.h"
 #include "colour/tform_coul.h"
+#include "colour/tmise_couleur.h"
 #include "common/erreures.h"
 #include "common/forme.h"
 #include "common/imagewidget.h"
@@ -320,6 +321,20 @@ private Q_SLOTS:
         QCOMPARE(c->cor[0]->accessibleName(), QString("Voyant couleur 1 : pas encore corrigé"));
         c->BitBtn2->click();
         QCOMPARE(c->cor[0]->accessibleName(), QString("Voyant couleur 1 : faux"));
+    }
+
+    void dialogues_dans_l_ecran()
+    {
+        // Placed past the screen's corner (a square near the bottom of a
+        // window that the screen cuts), each dialog opens inside it.
+        const QRect ecran = f->screen()->availableGeometry();
+        for (QDialog *d : std::initializer_list<QDialog *>{f->Form_coul, f->mise_couleur()}) {
+            d->move(ecran.bottomRight() - QPoint(20, 10));
+            d->show();
+            QVERIFY(QTest::qWaitForWindowExposed(d));
+            QVERIFY2(ecran.contains(d->frameGeometry()), qPrintable(d->objectName()));
+            d->hide();
+        }
     }
 
     void boutons_de_mode_nernst()

@@ -169,6 +169,8 @@ private Q_SLOTS:
         QTest::newRow("just 200 %") << QSize(1598, 1198) << 200;
         QTest::newRow("one short of 200 %") << QSize(1598, 1197) << 150;
         QTest::newRow("1024 × 768") << QSize(1024, 768) << 125;               // 998.75 × 748.75
+        QTest::newRow("1366 × 768") << QSize(1366, 768) << 125;
+        QTest::newRow("1366 × 768 less a panel") << QSize(1366, 728) << 100;   // 125 % is 749 high
         QTest::newRow("1280 × 720: too low for 125 %") << QSize(1280, 720) << 100;
         QTest::newRow("800 × 600") << QSize(800, 600) << 100;
         QTest::newRow("smaller than the window") << QSize(640, 480) << 100;
