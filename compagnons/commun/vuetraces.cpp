@@ -1,6 +1,7 @@
 #include "compagnons/commun/vuetraces.h"
 #include "compagnons/commun/texte.h"
 
+#include "common/accessibilite.h"
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -44,7 +45,9 @@ VueTraces::VueTraces(QWidget *parent) : QWidget(parent)
     setMouseTracking(false);
     setCursor(Qt::SizeHorCursor);
     setFocusPolicy(Qt::StrongFocus); // the cursors by keyboard too
+    setAccessibleName(QStringLiteral("Tracés enregistrés"));
     setAccessibleDescription(description_clavier());
+    donner_role(this, QAccessible::Chart);
 }
 
 void VueTraces::setEnregistrement(const Enregistrement &e)

@@ -1,5 +1,6 @@
 #include "compagnons/terplux/vueimage.h"
 
+#include "common/accessibilite.h"
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,6 +12,7 @@ VueImage::VueImage(const QString &legende, QWidget *parent) : QWidget(parent), l
     setCursor(Qt::CrossCursor);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(legende);
+    donner_role(this, QAccessible::Graphic); // a picture, not a blank panel
 }
 
 void VueImage::setImage(const QImage &im)

@@ -1,12 +1,18 @@
 #include "compagnons/terplux/vueprofil.h"
 
+#include "common/accessibilite.h"
 #include <QPainter>
 #include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
 
-VueProfil::VueProfil(QWidget *parent) : QWidget(parent) { setMinimumHeight(150); }
+VueProfil::VueProfil(QWidget *parent) : QWidget(parent)
+{
+    setMinimumHeight(150);
+    setAccessibleName(QStringLiteral("Profil le long de la ligne rouge : luminance et réponse des cellules"));
+    donner_role(this, QAccessible::Chart);
+}
 
 void VueProfil::setProfils(const std::vector<double> &stimulus, const std::vector<double> &reponse)
 {

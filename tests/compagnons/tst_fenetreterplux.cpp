@@ -1,7 +1,9 @@
 #include "compagnons/terplux/fenetreterplux.h"
 #include "compagnons/terplux/vueimage.h"
+#include "compagnons/terplux/vueprofil.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QButtonGroup>
 #include <QLabel>
 #include <QSlider>
@@ -61,6 +63,10 @@ private Q_SLOTS:
         // Two sliders, two names.
         FenetreTerplux t;
         QVERIFY(t.findChild<QSlider *>("curseur_force")->accessibleName() != t.findChild<QSlider *>("curseur_taille")->accessibleName());
+        // The pictures are read as pictures, the profile as a chart.
+        QCOMPARE(QAccessible::queryAccessibleInterface(t.vue_stimulus)->role(), QAccessible::Graphic);
+        QCOMPARE(QAccessible::queryAccessibleInterface(t.profil)->role(), QAccessible::Chart);
+        QVERIFY(!t.profil->accessibleName().isEmpty());
         // A click on either picture moves the row on both.
         FenetreTerplux f;
         f.resize(1000, 700);

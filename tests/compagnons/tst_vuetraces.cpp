@@ -1,6 +1,7 @@
 #include "compagnons/commun/vuetraces.h"
 
 #include <QSignalSpy>
+#include <QAccessible>
 #include <QtTest>
 
 namespace {
@@ -162,6 +163,7 @@ private Q_SLOTS:
         v.setCurseur(0, 2.0);
         v.setCurseur(1, 8.0);
         QCOMPARE(v.focusPolicy(), Qt::StrongFocus);
+        QCOMPARE(QAccessible::queryAccessibleInterface(&v)->role(), QAccessible::Chart);
         for (int t : touches) QTest::keyClick(&v, Qt::Key(std::abs(t)), t < 0 ? Qt::ShiftModifier : Qt::NoModifier);
         QVERIFY2(std::abs(v.curseur(0) - c1) < 1e-9 && std::abs(v.curseur(1) - c2) < 1e-9,
                  qPrintable(QStringLiteral("%1 %2").arg(v.curseur(0)).arg(v.curseur(1))));
