@@ -101,6 +101,7 @@ PageFechner::PageFechner(HotePage *hote, QWidget *parent) : QWidget(parent), hot
 
     Memo4 = creer_memo(GroupBox3, "Memo4", texte_question, {11, 17, 329, 168});
     Memo4->setFont(police(QStringLiteral("Tahoma"), 13));
+    Memo4->setAccessibleName(QStringLiteral("Questions sur la loi de Fechner")); // its frame has no title to lend
 
     grille = new GrilleChaines(GrilleFechner::COLONNES_VISIBLES, GrilleFechner::LIGNES, GroupBox3);
     grille->setObjectName(QStringLiteral("grille"));

@@ -352,6 +352,28 @@ private Q_SLOTS:
         }
     }
 
+    void chaque_arret_nomme_data()
+    {
+        QTest::addColumn<int>("page");
+        for (int p = 0; p < 6; ++p) QTest::newRow(qPrintable(QString::number(p))) << p;
+    }
+    void chaque_arret_nomme()
+    {
+        // Every control that Tab stops on tells a screen reader what it is.
+        QFETCH(int, page);
+        f->Notebook1->setCurrentIndex(page);
+        QWidget *p = f->Notebook1->currentWidget();
+        int arrets = 0;
+        for (QWidget *w : p->findChildren<QWidget *>()) {
+            if (!w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus) || w->focusProxy()) continue;
+            QAccessibleInterface *i = QAccessible::queryAccessibleInterface(w);
+            if (!i || (i->role() == QAccessible::ScrollBar && !w->property("kalmeno_pas").isValid())) continue; // a view's own bars
+            ++arrets;
+            QVERIFY2(!i->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(w->objectName()));
+        }
+        QVERIFY(arrets >= 2);
+    }
+
     void noms_et_roles_data()
     {
         QTest::addColumn<int>("page");
