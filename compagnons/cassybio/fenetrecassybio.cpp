@@ -64,6 +64,7 @@ FenetreCassybio::FenetreCassybio(QWidget *parent) : QMainWindow(parent)
     auto *lb = new QVBoxLayout(boite);
     liste_essais = new QListWidget(boite);
     liste_essais->setObjectName(QStringLiteral("liste_essais"));
+    liste_essais->setAccessibleName(QStringLiteral("Essais")); // named as its frame says
     lb->addWidget(liste_essais, 1);
     superposition = new QCheckBox(QStringLiteral("Superposer la série"), boite);
     superposition->setObjectName(QStringLiteral("superposition"));

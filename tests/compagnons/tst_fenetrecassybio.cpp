@@ -4,9 +4,11 @@
 #include "compagnons/commun/vuetraces.h"
 #include "fichiersessai.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -43,6 +45,11 @@ private Q_SLOTS:
         QCOMPARE(f.liste_essais->count(), int(e.essais.size()));
         QCOMPARE(f.liste_essais->item(0)->text(), QString("Intensité 0,10 V"));
         QCOMPARE(f.vue->enregistrement().essais[3].valeurs, e.essais[3].valeurs);
+        // Every control Tab reaches is named for a screen reader.
+        for (QWidget *w : f.findChildren<QWidget *>())
+            if (w->focusPolicy() & Qt::TabFocus && !w->isWindow() && !qobject_cast<QScrollBar *>(w))
+                QVERIFY2(!QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty(),
+                         qPrintable(w->objectName()));
         // Choosing a trial in the list shows it; the box superposes the others.
         f.liste_essais->setCurrentRow(4);
         QCOMPARE(f.vue->essaiCourant(), 4);
