@@ -34,6 +34,7 @@ QGroupBox *boite_vue(QWidget *parent, const QString &titre, const QString &vide,
     auto *l = new QVBoxLayout(boite);
     vue = new VueTraces(boite);
     vue->setObjectName(QLatin1String(nom));
+    vue->setAccessibleName(titre); // the two views told apart by their box's title
     vue->setMessageVide(vide);
     l->addWidget(vue, 1);
     auto *bas = new QHBoxLayout;
@@ -95,6 +96,7 @@ FenetreMavoren::FenetreMavoren(unsigned graine, QWidget *parent) : QMainWindow(p
     curseur_vitesse->setObjectName(QStringLiteral("curseur_vitesse"));
     curseur_vitesse->setRange(10, 120);
     curseur_vitesse->setValue(60);
+    curseur_vitesse->setAccessibleName(QStringLiteral("Vitesse de conduction dans les nerfs, en m/s"));
     ls->addWidget(curseur_vitesse);
     auto *note_vitesse = new QLabel(QStringLiteral("Fibres myélinisées d'un sujet sain : 50 à 70 m/s. "
                                                    "Une maladie qui détruit la myéline les ralentit."),
@@ -136,6 +138,7 @@ FenetreMavoren::FenetreMavoren(unsigned graine, QWidget *parent) : QMainWindow(p
     auto *lmes = new QVBoxLayout(boite_mesures);
     mesures = new QTableWidget(0, 2, boite_mesures);
     mesures->setObjectName(QStringLiteral("mesures"));
+    mesures->setAccessibleName(QStringLiteral("Mesures notées"));
     mesures->setHorizontalHeaderLabels({QStringLiteral("Essai"), QStringLiteral("Δt (ms)")});
     mesures->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     mesures->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);

@@ -1,6 +1,7 @@
 #include "compagnons/commun/formatexw.h"
 #include "compagnons/commun/vuetraces.h"
 #include "compagnons/mavoren/fenetremavoren.h"
+#include "nomsaccessibles.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -60,6 +61,9 @@ private Q_SLOTS:
         QVERIFY(f.vue_volontaire->enregistrement().essais.front().nom.startsWith("Mouvement volontaire n°2"));
         // The reflex view is untouched by the light.
         QVERIFY(f.vue_reflexe->enregistrement().essais.empty());
+        // A screen reader can name every control Tab reaches, the two views apart.
+        QCOMPARE(controles_sans_nom(&f), QStringList());
+        QVERIFY(f.vue_reflexe->accessibleName() != f.vue_volontaire->accessibleName());
     }
 
     void essais_enregistres()

@@ -1,6 +1,7 @@
 #include "compagnons/terplux/fenetreterplux.h"
 #include "compagnons/terplux/vueimage.h"
 #include "compagnons/terplux/vueprofil.h"
+#include "nomsaccessibles.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -67,6 +68,7 @@ private Q_SLOTS:
         QCOMPARE(QAccessible::queryAccessibleInterface(t.vue_stimulus)->role(), QAccessible::Graphic);
         QCOMPARE(QAccessible::queryAccessibleInterface(t.profil)->role(), QAccessible::Chart);
         QVERIFY(!t.profil->accessibleName().isEmpty());
+        QCOMPARE(controles_sans_nom(&t), QStringList());
         // A click on either picture moves the row on both.
         FenetreTerplux f;
         f.resize(1000, 700);
