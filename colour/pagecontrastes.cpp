@@ -73,6 +73,7 @@ void PageContrastes::creer_experience()
     Panel1 = creer_cadre(GroupBox1, "Panel1", QString(), {14, 17, 231, 9});
     Panel1->setPanneau(true);
     Shape1 = forme(Panel1, QStringLiteral("Shape1"), Forme::Type::Rectangle, {0, 0, 0, 9}, MARINE);
+    Shape1->setAccessibleName(QStringLiteral("Avancement de la fixation"));
 
     BitBtn3 = new QPushButton(QStringLiteral("lancer"), GroupBox1);
     BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
@@ -263,8 +264,9 @@ Cadre *PageContrastes::creer_cadre_couleur(const char *nom, QPoint place, int k)
         static const char *const composantes[3] = {"Rouge", "Vert", "Bleu"};
         nommer_barre(s, QStringLiteral("%1 de la couleur %2").arg(QString::fromUtf8(composantes[i])).arg(k), 255.0, -1.0, 0);
         *cibles[k - 1][i] = s;
-        forme(cadre, QStringLiteral("Shape_c%1%2").arg(k).arg(i + 1), Forme::Type::Cercle,
-              {barres[i].gauche_legende, 114, 16, 17}, barres[i].legende);
+        Forme *legende = forme(cadre, QStringLiteral("Shape_c%1%2").arg(k).arg(i + 1), Forme::Type::Cercle,
+                               {barres[i].gauche_legende, 114, 16, 17}, barres[i].legende);
+        legende->setAccessibleName(QStringLiteral("%1 : légende de la barre au-dessus").arg(QString::fromUtf8(composantes[i])));
     }
     return cadre;
 }

@@ -86,10 +86,11 @@ QScrollBar *barre(QWidget *parent, const char *nom, QPoint place, int max, int p
     return s;
 }
 
-Forme *paroi(QWidget *parent, const char *nom, QRect place)
+Forme *paroi(QWidget *parent, const char *nom, QRect place, const QString &lue)
 {
     auto *f = new Forme(parent);
     f->setObjectName(QLatin1String(nom));
+    f->setAccessibleName(lue);
     f->setGeometry(place);
     f->set_couleur(MARINE);
     f->setPenColor(vers_qcolor(MARINE));
@@ -122,10 +123,10 @@ PageNernst::PageNernst(HotePage *hote, QWidget *parent) : QWidget(parent), hote_
     ima_leg = image(g, "ima_leg", {60, 270}, image_unie(30, 220, BLANC));
     Ima_pa = image(g, "Ima_pa", {92, 270}, image_unie(420, 220, BLANC));
 
-    Shape15 = paroi(g, "Shape15", {141, 53, 4, 200});
-    Shape16 = paroi(g, "Shape16", {445, 53, 4, 200});
-    Shape17 = paroi(g, "Shape17", {145, 249, 301, 4});
-    Shape11 = paroi(g, "Shape11", {278, 80, 25, 172});
+    Shape15 = paroi(g, "Shape15", {141, 53, 4, 200}, QStringLiteral("Paroi gauche de la cuve"));
+    Shape16 = paroi(g, "Shape16", {445, 53, 4, 200}, QStringLiteral("Paroi droite de la cuve"));
+    Shape17 = paroi(g, "Shape17", {145, 249, 301, 4}, QStringLiteral("Fond de la cuve"));
+    Shape11 = paroi(g, "Shape11", {278, 80, 25, 172}, QStringLiteral("Membrane entre les deux compartiments"));
 
     ani = image(g, "ani", {183, 89}, image_anion());
     ane = image(g, "ane", {338, 89}, image_anion());

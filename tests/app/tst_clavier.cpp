@@ -360,10 +360,17 @@ private Q_SLOTS:
     }
     void chaque_arret_nomme()
     {
-        // Every control that Tab stops on tells a screen reader what it is.
+        // Every control that Tab stops on, and every picture showing, tells a
+        // screen reader what it is.
         QFETCH(int, page);
         f->Notebook1->setCurrentIndex(page);
         QCOMPARE(controles_sans_nom(f->Notebook1->currentWidget(), true), QStringList());
+        QStringList images;
+        for (QWidget *w : f->Notebook1->currentWidget()->findChildren<QWidget *>())
+            if ((qobject_cast<Forme *>(w) || qobject_cast<ImageWidget *>(w)) && w->isVisible() &&
+                QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty())
+                images << w->objectName();
+        QCOMPARE(images.join(" "), QString());
     }
 
     void noms_et_roles_data()
