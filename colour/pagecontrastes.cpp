@@ -292,6 +292,11 @@ void PageContrastes::creer_banc()
     comp_ess_coul = forme(GroupBox6, QStringLiteral("comp_ess_coul"), Forme::Type::Carre, {7, 68, 65, 65}, BLANC);
     Shape2 = forme(GroupBox6, QStringLiteral("Shape2"), Forme::Type::Rectangle, {39, 94, 33, 39}, BLANC);
     Shape_somme = forme(GroupBox6, QStringLiteral("Shape_somme"), Forme::Type::Rectangle, {114, 126, 62, 57}, BLANC);
+    ess_coul->setAccessibleName(QStringLiteral("Couleur obtenue avec les barres de la couleur 1"));
+    ess_coul2->setAccessibleName(QStringLiteral("Couleur obtenue avec les barres de la couleur 2"));
+    comp_ess_coul->setAccessibleName(QStringLiteral("Couleur complémentaire de la couleur 1"));
+    Shape2->setAccessibleName(QStringLiteral("Fond de la couleur complémentaire"));
+    Shape_somme->setAccessibleName(QStringLiteral("Somme des couleurs 1 et 2"));
     Label3 = creer_etiquette(GroupBox6, "Label3", QStringLiteral("Complémentaire"), {6, 52});
     Label3->setFont(arial8());
     Label3->adjustSize();

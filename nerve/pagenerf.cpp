@@ -257,6 +257,17 @@ void PageNerf::creer_simulateur()
     ima_nerf->setAccessibleName(QStringLiteral("Nerf et électrodes"));
     Ima_grad->setAccessibleName(QStringLiteral("Échelle de temps, de 0 à 20 millisecondes"));
     Ima_grad2->setAccessibleName(QStringLiteral("Échelle de distance, de 0 à 80 centimètres"));
+    const std::pair<QWidget *, const char *> noms[] = {
+        {Shape_anode2, "Fil de l'anode"},
+        {Shape_cathode2, "Fil de la cathode"},
+        {Shape_enr12, "Fil de l'électrode d'enregistrement 1"},
+        {shape_enr22, "Fil de l'électrode d'enregistrement 2"},
+        {prem_artef, "Artéfact du premier stimulus"},
+        {deux_artef, "Artéfact du second stimulus"},
+        {anode, "Signe plus de l'anode"},
+        {cathode, "Signe moins de la cathode"},
+    };
+    for (const auto &[w, nom] : noms) w->setAccessibleName(QString::fromUtf8(nom));
     // The nerve takes the keyboard: Enter or Space swaps its ends, as a click.
     Shape_nerf->setActivable(true);
     Shape_nerf->setAccessibleName(QStringLiteral("Nerf (un clic, Entrée ou Espace échange les extrémités A et B)"));

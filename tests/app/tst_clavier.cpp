@@ -356,19 +356,26 @@ private Q_SLOTS:
     void chaque_arret_nomme_data()
     {
         QTest::addColumn<int>("page");
-        for (int p = 0; p < 6; ++p) QTest::newRow(qPrintable(QString::number(p))) << p;
+        QTest::addColumn<QString>("bouton"); // clicked first, to show another layout
+        QTest::addColumn<int>("clics");
+        for (int p = 0; p < 6; ++p) QTest::newRow(qPrintable(QString::number(p))) << p << QString() << 0;
+        QTest::newRow("three colours") << 0 << "BitBtn6" << 2;
+        QTest::newRow("equilibrium") << 5 << "BitBtn12" << 1;
     }
     void chaque_arret_nomme()
     {
         // Every control that Tab stops on, and every picture showing, tells a
         // screen reader what it is.
         QFETCH(int, page);
+        QFETCH(QString, bouton);
+        QFETCH(int, clics);
         f->Notebook1->setCurrentIndex(page);
+        for (int i = 0; i < clics; ++i) QTest::mouseClick(f->findChild<QPushButton *>(bouton), Qt::LeftButton);
         QCOMPARE(controles_sans_nom(f->Notebook1->currentWidget(), true), QStringList());
         QStringList images;
         for (QWidget *w : f->Notebook1->currentWidget()->findChildren<QWidget *>())
             if ((qobject_cast<Forme *>(w) || qobject_cast<ImageWidget *>(w)) && w->isVisible() &&
-                QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty())
+                w->accessibleName().isEmpty()) // its own, not its frame's title
                 images << w->objectName();
         QCOMPARE(images.join(" "), QString());
     }
