@@ -138,6 +138,7 @@ FenetreAnalyse::FenetreAnalyse(const GrilleFechner *grille, QWidget *parent)
     Defilement = new QScrollArea(this);
     Defilement->setObjectName(QStringLiteral("Defilement"));
     Defilement->setFrameShape(QFrame::NoFrame);
+    Defilement->setFocusPolicy(Qt::NoFocus); // the keyboard starts on the first table, not on a nameless frame
     Defilement->setWidget(contenu);
     auto *disposition = new QVBoxLayout(this);
     disposition->setContentsMargins(0, 0, 0, 0);
