@@ -5,6 +5,7 @@
 #include "common/boutonimage.h"
 #include "common/cadre.h"
 #include "common/dialoguefichiers.h"
+#include "common/ecran.h"
 #include "common/erreures.h"
 #include "common/fabrique.h"
 #include "common/fichiertexte.h"
@@ -24,6 +25,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <QKeyEvent>
 #include <QSignalBlocker>
@@ -33,7 +35,8 @@
 
 namespace {
 
-constexpr int LARGEUR = 900, HAUTEUR = 664;
+// The scrolled page, and under it the buttons' bar, which always shows.
+constexpr int LARGEUR = 900, HAUTEUR = 628, HAUTEUR_BOUTONS = 36;
 // The tab strip above the plots.
 constexpr int HAUTEUR_ONGLETS = 24;
 
@@ -140,11 +143,20 @@ FenetreAnalyse::FenetreAnalyse(const GrilleFechner *grille, QWidget *parent)
     Defilement->setFrameShape(QFrame::NoFrame);
     Defilement->setFocusPolicy(Qt::NoFocus); // the keyboard starts on the first table, not on a nameless frame
     Defilement->setWidget(contenu);
+    auto *boutons = new QWidget(this);
+    boutons->setObjectName(QStringLiteral("Barre_boutons"));
+    boutons->setFixedHeight(HAUTEUR_BOUTONS);
+    auto *rangee = new QHBoxLayout(boutons);
+    rangee->setContentsMargins(8, 2, 8, 9);
+    rangee->setSpacing(8);
+    rangee->addStretch();
     auto *disposition = new QVBoxLayout(this);
     disposition->setContentsMargins(0, 0, 0, 0);
+    disposition->setSpacing(0);
     disposition->addWidget(Defilement);
-    setMaximumSize(LARGEUR, HAUTEUR);
-    resize(LARGEUR, HAUTEUR);
+    disposition->addWidget(boutons);
+    setMaximumSize(LARGEUR, HAUTEUR + HAUTEUR_BOUTONS);
+    resize(LARGEUR, HAUTEUR + HAUTEUR_BOUTONS);
 
     Cadre_groupe = creer_cadre(contenu, "Cadre_groupe", QStringLiteral("Grille de la page"), {8, 6, 436, 262});
     Table_groupe = tableau(Cadre_groupe, "Table_groupe", titres_analyse, largeurs_analyse, {8, 20, 420, 194});
@@ -192,9 +204,16 @@ FenetreAnalyse::FenetreAnalyse(const GrilleFechner *grille, QWidget *parent)
     Memo_explication->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo_explication->setFont(police(QStringLiteral("Tahoma"), 12));
 
-    Bouton_copier = bouton(contenu, "Bouton_copier", QStringLiteral("Copier l'image"), {456, 630, 130, 25});
-    Bouton_enregistrer = bouton(contenu, "Bouton_enregistrer", QStringLiteral("Enregistrer l'image…"), {594, 630, 150, 25});
-    Bouton_exporter = bouton(contenu, "Bouton_exporter", QStringLiteral("Exporter les données…"), {752, 630, 140, 25});
+    // Right-aligned under the page: where they stood in it when the window
+    // has its full width, and still in sight when a small screen narrows it.
+    Bouton_copier = bouton(boutons, "Bouton_copier", QStringLiteral("Copier l'image"), {0, 0, 130, 25});
+    Bouton_enregistrer = bouton(boutons, "Bouton_enregistrer", QStringLiteral("Enregistrer l'image…"), {0, 0, 150, 25});
+    Bouton_exporter = bouton(boutons, "Bouton_exporter", QStringLiteral("Exporter les données…"), {0, 0, 140, 25});
+    for (QWidget *b : {static_cast<QWidget *>(Bouton_copier), static_cast<QWidget *>(Bouton_enregistrer),
+                       static_cast<QWidget *>(Bouton_exporter)}) {
+        b->setFixedSize(b->size());
+        rangee->addWidget(b);
+    }
 
     Timer_analyse = creer_minuterie(this, "Timer_analyse", 0);
     Timer_analyse->setSingleShot(true);
@@ -212,17 +231,29 @@ FenetreAnalyse::FenetreAnalyse(const GrilleFechner *grille, QWidget *parent)
 void FenetreAnalyse::showEvent(QShowEvent *e)
 {
     QWidget::showEvent(e);
-    // No larger than the screen's available area, its frame included.
-    if (const QScreen *ecran = screen()) {
-        const QSize dispo = ecran->availableGeometry().size() - (frameGeometry().size() - geometry().size());
-        // Room for the scroll bar that a short screen brings, so that only one shows.
-        const int barre = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-        QSize voulue(LARGEUR, HAUTEUR);
-        if (dispo.height() < voulue.height()) voulue.rwidth() += barre;
-        if (dispo.width() < voulue.width()) voulue.rheight() += barre;
-        setMaximumSize(voulue);
-        resize(voulue.boundedTo(dispo));
-    }
+    ajuster_a_l_ecran();
+    // Some window managers give the frame's size a moment later: again then.
+    QTimer::singleShot(300, this, [this] { ajuster_a_l_ecran(); });
+}
+
+void FenetreAnalyse::ajuster_a_l_ecran()
+{
+    const QScreen *ecran = screen();
+    if (!ecran) return;
+    // No larger than the screen's available area, its frame included. Before
+    // the window manager has framed it, the main window's frame stands for its own.
+    QSize cadre = frameGeometry().size() - geometry().size();
+    if (cadre.isNull() && parentWidget())
+        cadre = parentWidget()->window()->frameGeometry().size() - parentWidget()->window()->geometry().size();
+    const QSize dispo = ecran->availableGeometry().size() - cadre;
+    // Room for the scroll bar that a short screen brings, so that only one shows.
+    const int barre = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    QSize voulue(LARGEUR, HAUTEUR + HAUTEUR_BOUTONS);
+    if (dispo.height() < voulue.height()) voulue.rwidth() += barre;
+    if (dispo.width() < voulue.width()) voulue.rheight() += barre;
+    setMaximumSize(voulue);
+    resize(voulue.boundedTo(dispo));
+    garder_dans_ecran(this);
 }
 
 void FenetreAnalyse::keyPressEvent(QKeyEvent *e)

@@ -80,6 +80,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *e) override;
     void showEvent(QShowEvent *e) override;
+    void ajuster_a_l_ecran(); // bounded by the screen, frame included, and inside it
 
 private:
     void montrer();

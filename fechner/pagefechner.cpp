@@ -10,7 +10,6 @@
 #include "common/hote.h"
 #include "common/imagewidget.h"
 #include "common/polices.h"
-#include "common/ecran.h"
 
 #include <QAction>
 #include <QEvent>
@@ -243,7 +242,6 @@ void PageFechner::Bouton_analyserClick()
     }
     fenetre_analyse_->actualiser();
     fenetre_analyse_->show();
-    garder_dans_ecran(fenetre_analyse_);
     fenetre_analyse_->raise();
     fenetre_analyse_->activateWindow();
 }

@@ -142,6 +142,11 @@ private Q_SLOTS:
         for (QTableWidget *t : {f->Table_groupe, f->Table_fichiers, f->Table_classe})
             QVERIFY(t->focusPolicy() & Qt::TabFocus);
         QCOMPARE(controles_sans_nom(f), QStringList()); // the scrolling frame takes no focus of its own
+        // On a screen smaller than the window (800 × 600 here) the page scrolls
+        // and the buttons stay in sight, whole.
+        QVERIFY(f->width() <= f->screen()->availableGeometry().width());
+        for (QWidget *b : {static_cast<QWidget *>(f->Bouton_copier), static_cast<QWidget *>(f->Bouton_exporter)})
+            QVERIFY(f->rect().contains(QRect(b->mapTo(f, QPoint()), b->size())));
         QCOMPARE(ouvrir(), f); // a second click shows the same window
         QTest::keyClick(f->Choix_masse, Qt::Key_Escape); // Escape closes it, as a dialog
         QVERIFY(!f->isVisible());
