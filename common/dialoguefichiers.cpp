@@ -1,5 +1,6 @@
 #include "common/dialoguefichiers.h"
 #include "common/dossiersdialogues.h"
+#include "common/ecran.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -12,6 +13,7 @@ QStringList executer_dialogue_fichiers(QFileDialog *d, const QString &nom, const
     const Usage usage = d->acceptMode() == QFileDialog::AcceptSave ? Usage::Enregistrer : Usage::Ouvrir;
     d->setDirectory(initial(depart.isEmpty() ? QDir::currentPath() : depart, usage));
     if (!nom.isEmpty()) d->selectFile(nom);
+    borner_a_l_ecran(d, d->parentWidget() ? d->parentWidget() : d);
     const int resultat = d->exec();
     // The name box's completion list closes with the dialog: left open, it
     // stayed over the page and kept the keyboard.

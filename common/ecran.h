@@ -13,3 +13,8 @@ QPoint place_dans(QRect disponible, QSize taille, QPoint voulu);
 
 // Moves a window (its frame, once shown) inside the available area of its screen.
 void garder_dans_ecran(QWidget *fenetre);
+
+// Shrinks a window not yet shown (a dialog at a large display size on a small
+// screen) to the available area of `reference`'s screen, less a frame like
+// `reference`'s window's; the dialog then places itself inside.
+void borner_a_l_ecran(QWidget *fenetre, const QWidget *reference);

@@ -6,7 +6,9 @@
 #include "common/imagewidget.h"
 #include "common/plateforme.h"
 #include "nerve/pagenerf.h"
+#include "fenetresmodales.h"
 
+#include <QAction>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -32,6 +34,29 @@ private Q_SLOTS:
     {
         definir_dossier_csb(QDir::tempPath() + "/kalmeno-essai-pages200-csb");
         installer_rapporteur([](const QString &) {});
+    }
+
+    void dialogue_dans_l_ecran()
+    {
+        // A file dialog enlarged past the screen once (or keeping the size it
+        // had at 100 %) opens again within it, its buttons in reach.
+        TForm1 f;
+        f.show();
+        f.Timer_debutTimer();
+        QRect vu;
+        const QRect dispo = f.screen()->availableGeometry();
+        FenetresModales modales({[&](QWidget *m) {
+                                     m->resize(dispo.size() + QSize(200, 100));
+                                     m->close();
+                                 },
+                                 [&](QWidget *m) {
+                                     vu = m->frameGeometry();
+                                     m->close();
+                                 }});
+        QAction *ouvrir = f.findChild<QAction *>("Ouvrir1");
+        ouvrir->trigger();
+        ouvrir->trigger();
+        QVERIFY2(dispo.contains(vu), qPrintable(QString("%1,%2 %3×%4").arg(vu.x()).arg(vu.y()).arg(vu.width()).arg(vu.height())));
     }
 
     void page_a_200_data()
