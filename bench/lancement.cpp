@@ -1,11 +1,15 @@
 // The program launched as its entry does, measured: prints the wall clock when
 // the start-up sequence has run and the peak memory then. With
 // "--repos SECONDS PAGE" it then shows that page and stays idle, its timers
-// running, and prints the CPU share used over that time. With "--etapes" it
+// running, and prints the CPU share used over that time. With "--animation
+// SECONDS" it starts the ions' animation of the Nernst page ("Travail sur le
+// potentiel d'équilibre", "LANCER") and prints the CPU share it uses over that
+// time and the resident memory then and at its peak. With "--etapes" it
 // also prints when each phase ended (application, window built, first paint,
 // sequence), in ms from the process start.
 #include "app/application.h"
 #include "app/tform1.h"
+#include "membrane/pagenernst.h"
 #include "bench/mesure_processus.h"
 #include "common/rapportboite.h"
 
@@ -68,9 +72,14 @@ int main(int argc, char **argv)
 
     double repos_s = 0;
     int page = 0;
+    bool animation = false;
     if (argc >= 4 && std::strcmp(argv[1], "--repos") == 0) {
         repos_s = std::atof(argv[2]);
         page = std::atoi(argv[3]);
+    } else if (argc >= 3 && std::strcmp(argv[1], "--animation") == 0) {
+        repos_s = std::atof(argv[2]);
+        page = 5;
+        animation = true;
     }
 
     // Runs right after the window's own start-up handler on the same tick.
@@ -85,12 +94,20 @@ int main(int argc, char **argv)
             }
             Form1.montrer_page(page);
             Form1.Notebook1Click();
+            if (animation) {
+                Form1.page_nernst()->BitBtn12Click();
+                Form1.page_nernst()->GOClick();
+            }
             // A second to settle, then the idle time measured.
             QTimer::singleShot(1000, &app, [&] {
                 const long long cpu0 = mesure::cpu_us(), t0 = mesure::horloge_ns();
                 QTimer::singleShot(int(repos_s * 1000), &app, [&, cpu0, t0] {
                     const double part = 100.0 * (mesure::cpu_us() - cpu0) * 1000.0 / double(mesure::horloge_ns() - t0);
-                    std::printf("page=%d cpu_pct=%.3f\n", page, part);
+                    if (animation)
+                        std::printf("animation cpu_pct=%.3f rss_ko=%lld vmhwm_ko=%lld\n", part, mesure::memoire_ko(),
+                                    mesure::pic_memoire_ko());
+                    else
+                        std::printf("page=%d cpu_pct=%.3f\n", page, part);
                     std::fflush(stdout);
                     app.quit();
                 });

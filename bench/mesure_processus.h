@@ -24,15 +24,18 @@ inline long long cpu_us()
     return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000000LL + u.ru_utime.tv_usec + u.ru_stime.tv_usec;
 }
 
-// VmHWM of /proc/self/status, in kB.
-inline long long pic_memoire_ko()
+// A field of /proc/self/status in kB: the peak (VmHWM) or present (VmRSS)
+// resident memory.
+inline long long statut_ko(const char *champ)
 {
     QFile f(QStringLiteral("/proc/self/status"));
     if (!f.open(QIODevice::ReadOnly)) return -1;
     for (const QByteArray &l : f.readAll().split('\n'))
-        if (l.startsWith("VmHWM:")) return l.mid(6).trimmed().split(' ').first().toLongLong();
+        if (l.startsWith(champ)) return l.mid(int(qstrlen(champ))).trimmed().split(' ').first().toLongLong();
     return -1;
 }
+inline long long pic_memoire_ko() { return statut_ko("VmHWM:"); }
+inline long long memoire_ko() { return statut_ko("VmRSS:"); }
 
 inline void imprimer(long long fin_ns)
 {

@@ -11,6 +11,8 @@ ImageWidget::ImageWidget(QWidget *parent) : ControleSouris(parent) { installer_r
 
 void ImageWidget::setPicture(const QImage &image)
 {
+    // A picture this control alone held can never show again: its journal goes.
+    if (image_.isDetached() && image_.cacheKey() != image.cacheKey()) journal_dessin::oublier(image_);
     image_ = image.convertToFormat(QImage::Format_RGB32);
     if (auto_) resize(image_.size());
     update();

@@ -371,6 +371,25 @@ void publier(const QImage &im, const JournalDessin &j)
     }
 }
 
+void oublier(const QImage &im)
+{
+    if (!actif() || im.isNull()) return;
+    Registre &r = registre();
+    QMutexLocker verrou(&r.verrou);
+    const auto p = r.places.constFind(im.cacheKey());
+    if (p == r.places.constEnd()) return;
+    r.pas -= (*p)->second->longueur;
+    r.ordre.erase(*p);
+    r.places.erase(p);
+}
+
+int nombre_gardes()
+{
+    Registre &r = registre();
+    QMutexLocker verrou(&r.verrou);
+    return int(r.ordre.size());
+}
+
 QImage rendre(const JournalDessin &j, qreal echelle, QPointF decalage, bool lisse)
 {
     if (!j) return {};

@@ -58,6 +58,12 @@ JournalDessin ajouter(const JournalDessin &j, TraitDessin t);
 // The journal that drew exactly this picture, if one is known.
 JournalDessin trouver(const QImage &im);
 void publier(const QImage &im, const JournalDessin &j);
+// The picture will never be shown again (its last holder lets it go): its
+// journal goes at once, before the ones still in use. An animation's frames
+// then keep two journals, not a thousand.
+void oublier(const QImage &im);
+// How many journals are kept.
+int nombre_gardes();
 
 // The picture drawn again at `echelle` device pixels per picture pixel. Picture
 // pixel x covers device columns X(x) .. X(x + 1) − 1 with

@@ -118,6 +118,9 @@ PageNernst::PageNernst(HotePage *hote, QWidget *parent) : QWidget(parent), hote_
     ima_pe1 = image(g, "ima_pe1", {145, 86}, blanc);
     ima_pe2 = image(g, "ima_pe2", {145, 86}, blanc);
     ima_pe2->hide();
+    // The animation's two frames cover their place: swapping them repaints
+    // nothing beneath.
+    for (ImageWidget *cadre : {ima_pe1, ima_pe2}) cadre->setAttribute(Qt::WA_OpaquePaintEvent);
     Ima_sav = image(g, "Ima_sav", {500, 110}, blanc);
     Ima_sav->hide();
     ima_leg = image(g, "ima_leg", {60, 270}, image_unie(30, 220, BLANC));
@@ -236,7 +239,10 @@ PageNernst::PageNernst(HotePage *hote, QWidget *parent) : QWidget(parent), hote_
     Timer_na = creer_minuterie(this, "Timer_na", 100, true);
     Timer_courbe = creer_minuterie(this, "Timer_courbe", 500);
     Timer_reaff = creer_minuterie(this, "Timer_reaff", 100);
-    Timer_anim = creer_minuterie(this, "Timer_anim", 1);
+    // The ions move at the screen's pace, about 60 steps a second: the pace the
+    // design's 1 ms gave on the system it was drawn for (whose timers ticked
+    // every 16 ms), without a core busy drawing frames no screen shows.
+    Timer_anim = creer_minuterie(this, "Timer_anim", INTERVALLE_ANIMATION_MS);
 
     connect(Scroll_ki, &QScrollBar::valueChanged, this, &PageNernst::Scroll_kiChange);
     connect(Scroll_ke, &QScrollBar::valueChanged, this, &PageNernst::Scroll_keChange);

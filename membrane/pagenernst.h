@@ -19,6 +19,9 @@ class QTimer;
 class PageNernst : public QWidget {
     Q_OBJECT
 public:
+    // Timer_anim's interval: one step of the ions per frame of a 60 Hz screen.
+    static constexpr int INTERVALLE_ANIMATION_MS = 16;
+
     PageNernst(HotePage *hote, QWidget *parent = nullptr);
 
     // Start-up steps of this page.

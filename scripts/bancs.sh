@@ -3,15 +3,17 @@
 # medians, then the whole-process measures: launch to the end of the start-up
 # sequence and peak memory against an empty Qt main window (once painted, and
 # at its show event), and the CPU used
-# while idle on each page with the two 100 ms timers running.
+# while idle on each page with the two 100 ms timers running, and the CPU and
+# memory the ions' animation takes at 100 and 150 %.
 #   scripts/bancs.sh [BUILD_FOLDER (build)] [REPETITIONS (10)] [IDLE_SECONDS (5)]
-# BANCS_OPTIONS adds Google Benchmark options, e.g. --benchmark_min_time=0.1.
+# BANCS_OPTIONS adds Google Benchmark options, e.g. --benchmark_min_time=0.1;
+# BANCS_PROCESSUS=1 runs the whole-process measures only.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 b=${1:-build}
 n=${2:-10}
 repos=${3:-5}
-export QT_QPA_PLATFORM=offscreen
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} # xcb on a display: what a pupil's screen costs
 
 cmake -S . -B "$b" -DCMAKE_BUILD_TYPE=Release >/dev/null || exit 1
 cibles=$(cd bench && ls bench_*.cpp | sed 's/\.cpp$//')
@@ -19,8 +21,9 @@ cmake --build "$b" -j2 --target $cibles bench_proc_lancement bench_proc_fenetre_
 B=$(cd "$b" && pwd)
 export KALMENO_RUN_DIR=$B/run
 
-echo "== Benchmarks: medians of $n repetitions"
-printf '%-44s %14s %14s\n' benchmark "median (real)" "median (cpu)"
+[ -n "${BANCS_PROCESSUS:-}" ] || echo "== Benchmarks: medians of $n repetitions"
+[ -n "${BANCS_PROCESSUS:-}" ] || printf '%-44s %14s %14s\n' benchmark "median (real)" "median (cpu)"
+[ -n "${BANCS_PROCESSUS:-}" ] && cibles=
 for c in $cibles; do
     "$B/bench/$c" --benchmark_repetitions="$n" --benchmark_report_aggregates_only=true \
         --benchmark_format=csv ${BANCS_OPTIONS:-} 2>/dev/null |
@@ -71,3 +74,18 @@ for page in 0 1 2 3 4 5; do
     done | median)
     printf '%-44s %10s %% of a core   (target < 1)\n' "page $page" "$v"
 done
+
+echo
+echo "== The ions' animation running, ${repos} s at 100 % and at 150 % (median of 5)"
+for taille in 100 150; do
+    : >/tmp/bancs_a.$$
+    for i in 1 2 3 4 5; do
+        (cd "$B/run" && QT_SCALE_FACTOR=$(awk -v t="$taille" 'BEGIN { print t / 100 }') \
+            "$B/bench/bench_proc_lancement" --animation "$repos" 2>/dev/null) |
+            sed -n 's/.*cpu_pct=\([0-9.]*\) rss_ko=\([0-9]*\).*/\1 \2/p' >>/tmp/bancs_a.$$
+    done
+    printf '%-44s %10s %% of a core %8s kB resident\n' "animation at $taille %" \
+        "$(cut -d' ' -f1 /tmp/bancs_a.$$ | median)" "$(cut -d' ' -f2 /tmp/bancs_a.$$ | median)"
+done
+rm -f /tmp/bancs_a.$$
+

@@ -284,7 +284,7 @@ private Q_SLOTS:
         QTest::newRow("Timer_na") << "Timer_na" << 100 << true;
         QTest::newRow("Timer_courbe") << "Timer_courbe" << 500 << false;
         QTest::newRow("Timer_reaff") << "Timer_reaff" << 100 << false;
-        QTest::newRow("Timer_anim") << "Timer_anim" << 1 << false;
+        QTest::newRow("Timer_anim: the screen's pace") << "Timer_anim" << 16 << false;
     }
     void minuteries()
     {

@@ -253,6 +253,28 @@ private Q_SLOTS:
         QCOMPARE(attendu != repete, traits);
     }
 
+    void animation_sans_journaux_accumules()
+    {
+        // Each frame of the ions is drawn with its journal (sharp at 1.5), but
+        // a frame gone from the screen lets its journal go: 600 ticks keep no
+        // more journals than 10.
+        TForm1 f;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.Timer_debutTimer();
+        f.Notebook1->setCurrentIndex(5);
+        PageNernst *n = f.page_nernst();
+        n->BitBtn12Click();
+        n->GOClick();
+        for (int t = 0; t < 10; ++t) n->Timer_animTimer();
+        const int avant = journal_dessin::nombre_gardes();
+        for (int t = 0; t < 600; ++t) n->Timer_animTimer();
+        QVERIFY2(journal_dessin::nombre_gardes() <= avant + 2, qPrintable(QString::number(journal_dessin::nombre_gardes())));
+        // The frame on the screen keeps its own.
+        auto *vu = n->findChild<ImageWidget *>(n->findChild<ImageWidget *>("ima_pe1")->isHidden() ? "ima_pe2" : "ima_pe1");
+        QVERIFY(journal_dessin::trouver(vu->picture()));
+    }
+
     void melange_a_1_5()
     {
         // At 1.5 the colour mixing still reads and fills its 100 % picture, and
