@@ -24,14 +24,18 @@ void garder_dans_ecran(QWidget *fenetre)
     if (place != cadre.topLeft()) fenetre->move(place);
 }
 
+QSize taille_du_cadre(const QWidget *fenetre, const QWidget *reference)
+{
+    const QSize cadre = fenetre->frameGeometry().size() - fenetre->geometry().size();
+    if (!cadre.isNull() || !reference) return cadre;
+    return reference->window()->frameGeometry().size() - reference->window()->geometry().size();
+}
+
 void borner_a_l_ecran(QWidget *fenetre, const QWidget *reference)
 {
     const QScreen *ecran = reference && reference->screen() ? reference->screen() : QGuiApplication::primaryScreen();
     if (!ecran) return;
-    QSize cadre = fenetre->frameGeometry().size() - fenetre->geometry().size();
-    if (cadre.isNull() && reference)
-        cadre = reference->window()->frameGeometry().size() - reference->window()->geometry().size();
-    const QSize dispo = ecran->availableGeometry().size() - cadre;
+    const QSize dispo = ecran->availableGeometry().size() - taille_du_cadre(fenetre, reference);
     const QSize voulue = fenetre->isVisible() || fenetre->testAttribute(Qt::WA_Resized) ? fenetre->size() : fenetre->sizeHint();
     if (!dispo.isEmpty() && (voulue.width() > dispo.width() || voulue.height() > dispo.height()))
         fenetre->resize(voulue.boundedTo(dispo).expandedTo(fenetre->minimumSize()));

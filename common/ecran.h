@@ -14,6 +14,10 @@ QPoint place_dans(QRect disponible, QSize taille, QPoint voulu);
 // Moves a window (its frame, once shown) inside the available area of its screen.
 void garder_dans_ecran(QWidget *fenetre);
 
+// The size a window's frame adds to it: its own once the window manager has
+// framed it, before that the frame of `reference`'s window.
+QSize taille_du_cadre(const QWidget *fenetre, const QWidget *reference);
+
 // Shrinks a window not yet shown (a dialog at a large display size on a small
 // screen) to the available area of `reference`'s screen, less a frame like
 // `reference`'s window's; the dialog then places itself inside.

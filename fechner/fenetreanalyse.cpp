@@ -242,10 +242,7 @@ void FenetreAnalyse::ajuster_a_l_ecran()
     if (!ecran) return;
     // No larger than the screen's available area, its frame included. Before
     // the window manager has framed it, the main window's frame stands for its own.
-    QSize cadre = frameGeometry().size() - geometry().size();
-    if (cadre.isNull() && parentWidget())
-        cadre = parentWidget()->window()->frameGeometry().size() - parentWidget()->window()->geometry().size();
-    const QSize dispo = ecran->availableGeometry().size() - cadre;
+    const QSize dispo = ecran->availableGeometry().size() - taille_du_cadre(this, parentWidget());
     // Room for the scroll bar that a short screen brings, so that only one shows.
     const int barre = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     QSize voulue(LARGEUR, HAUTEUR + HAUTEUR_BOUTONS);
