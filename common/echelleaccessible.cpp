@@ -6,9 +6,16 @@
 
 namespace {
 
-// A screen's origin stays where the system puts it; the display size
-// stretches what lies right of and below it.
 QScreen *ecran_de(const QWidget *w) { return w && w->screen() ? w->screen() : QGuiApplication::primaryScreen(); }
+
+// A screen's origin stays where the system puts it; the display size
+// stretches what lies right of and below it. `f`: the display size, or its
+// inverse to go back.
+QPointF etire(const QScreen *s, QPointF p, double f)
+{
+    const QPointF o = s->geometry().topLeft();
+    return o + (p - o) * f;
+}
 
 } // namespace
 
@@ -73,9 +80,7 @@ QRect EchelleAccessible::rect() const
     const QScreen *s = ecran_de(widget());
     if (!s || !r.isValid()) return r;
     const double f = s->devicePixelRatio();
-    const QPointF o = s->geometry().topLeft();
-    const QPointF a = o + (QPointF(r.topLeft()) - o) * f, b = o + (QPointF(r.topLeft() + QPoint(r.width(), r.height())) - o) * f;
-    return QRectF(a, b).toAlignedRect();
+    return QRectF(etire(s, r.topLeft(), f), etire(s, r.topLeft() + QPoint(r.width(), r.height()), f)).toAlignedRect();
 }
 
 QAccessibleInterface *EchelleAccessible::childAt(int x, int y) const
@@ -84,8 +89,7 @@ QAccessibleInterface *EchelleAccessible::childAt(int x, int y) const
     // children give screen pixels; the others (a table's cells, a tab bar's
     // tabs) the toolkit's own.
     const QScreen *s = ecran_de(widget());
-    const QPointF o = s ? QPointF(s->geometry().topLeft()) : QPointF();
-    const QPoint logique = s ? (o + (QPointF(x, y) - o) / s->devicePixelRatio()).toPoint() : QPoint(x, y);
+    const QPoint logique = s ? etire(s, QPointF(x, y), 1.0 / s->devicePixelRatio()).toPoint() : QPoint(x, y);
     for (int i = childCount() - 1; i >= 0; --i) {
         QAccessibleInterface *c = child(i);
         if (!c || !c->isValid() || c->state().invisible) continue;
