@@ -86,6 +86,13 @@ bool supprimer_fichier(const QString &chemin)
 
 bool supprimer_dossier_vide(const QString &chemin) { return RemoveDirectoryW(natif(chemin).c_str()) != 0; }
 
+bool remplacer_fichier(const QString &source, const QString &cible)
+{
+    if (MoveFileExW(natif(source).c_str(), natif(cible).c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+    errno = GetLastError() == ERROR_ACCESS_DENIED ? EACCES : EIO;
+    return false;
+}
+
 bool creer_dossier_prive(const QString &chemin)
 {
     // A folder takes its parent's rights here: in the user's own folders they
@@ -153,6 +160,11 @@ void fermer_descripteur(int fd) { ::close(fd); }
 bool supprimer_fichier(const QString &chemin) { return ::unlink(natif(chemin).constData()) == 0; }
 
 bool supprimer_dossier_vide(const QString &chemin) { return ::rmdir(natif(chemin).constData()) == 0; }
+
+bool remplacer_fichier(const QString &source, const QString &cible)
+{
+    return ::rename(natif(source).constData(), natif(cible).constData()) == 0;
+}
 
 bool creer_dossier_prive(const QString &chemin)
 {

@@ -22,6 +22,9 @@ void fermer_descripteur(int fd);
 
 // Deletes a file or a link (never what it points at); false on failure.
 bool supprimer_fichier(const QString &chemin);
+// Renames `source` over `cible`, replacing it in one step (a link in its
+// place is replaced, never followed); false on failure, errno set.
+bool remplacer_fichier(const QString &source, const QString &cible);
 // Removes a folder if it is empty; false otherwise.
 bool supprimer_dossier_vide(const QString &chemin);
 // Makes a folder for this user alone (its parents as needed); false when it

@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <cerrno>
 
@@ -21,6 +21,39 @@ namespace {
 // A batch file is a few lines long; a template beyond this is a wrong file.
 constexpr qsizetype TAILLE_MAX_MODELE = 1024 * 1024;
 
+// The two launcher files are rewritten at every start and removed at the end:
+// each is written under a temporary name beside its target, then renamed over
+// it, as a save is, but without waiting for the disk, which would cost
+// milliseconds at every start (tens on a school hard disk).
+// Opens the temporary file; throws ErreurES with the folder's own reason.
+void ouvrir_a_cote(QTemporaryFile &f, const QString &cible)
+{
+    // A link in the target's place is removed first: it is replaced, never followed.
+    if (type_chemin(cible, false) == TypeChemin::Lien) supprimer_fichier(cible);
+    // The toolkit refuses a folder without setting errno: without this, the
+    // report would show whatever error came before.
+    if (type_chemin(cible) == TypeChemin::Dossier) throw ErreurES::depuis_errno(EISDIR);
+    f.setFileTemplate(cible + QStringLiteral(".XXXXXX"));
+    errno = 0;
+    if (!f.open()) {
+        // Told from the folder itself: not every system leaves the reason in errno.
+        const QFileInfo dossier(QFileInfo(cible).path());
+        const int err = !dossier.exists() ? ENOENT : !dossier.isDir() ? ENOTDIR : errno ? errno : EACCES;
+        throw ErreurES::depuis_errno(err);
+    }
+}
+
+// Closes the written file and puts it in the target's place; throws ErreurES.
+void placer(QTemporaryFile &f, const QString &cible)
+{
+    errno = 0;
+    if (!f.flush()) throw ErreurES::depuis_errno(errno ? errno : EIO);
+    f.close();
+    errno = 0;
+    if (!remplacer_fichier(f.fileName(), cible)) throw ErreurES::depuis_errno(errno ? errno : EIO);
+    f.setAutoRemove(false);
+}
+
 } // namespace
 
 QString pif_csb() { return joindre(dossier_csb(), QStringLiteral("cassybio.pif")); }
@@ -32,39 +65,18 @@ QList<qsizetype> copier(const QString &source, const QString &destination)
     QFile src(source);
     if (!src.open(QIODevice::ReadOnly)) return blocs;
 
-    // A new file renamed over the target: a link in its place is removed first,
-    // so it is replaced and never followed.
-    if (type_chemin(destination, false) == TypeChemin::Lien) supprimer_fichier(destination);
-    // The toolkit refuses a folder without setting errno: without this, the
-    // report would show whatever error came before.
-    if (type_chemin(destination) == TypeChemin::Dossier) throw ErreurES::depuis_errno(EISDIR);
-    QSaveFile dst(destination);
-    dst.setDirectWriteFallback(true);
-    errno = 0;
-    if (!dst.open(QIODevice::WriteOnly)) {
-        // Told from the folder itself: not every system leaves the reason in errno.
-        const QFileInfo dossier(QFileInfo(destination).path());
-        const int err = !dossier.exists() ? ENOENT : !dossier.isDir() ? ENOTDIR : errno ? errno : EACCES;
-        throw ErreurES::depuis_errno(err);
-    }
+    QTemporaryFile dst;
+    ouvrir_a_cote(dst, destination);
     QByteArray tampon(10100, '\0');
     for (;;) {
         errno = 0;
         const qint64 n = src.read(tampon.data(), 10000);
-        if (n < 0) {
-            dst.cancelWriting();
-            throw ErreurES::code(100);
-        }
+        if (n < 0) throw ErreurES::code(100);
         blocs << n;
-        if (dst.write(tampon.constData(), n) != n) {
-            const int err = errno ? errno : EIO;
-            dst.cancelWriting();
-            throw ErreurES::depuis_errno(err);
-        }
+        if (dst.write(tampon.constData(), n) != n) throw ErreurES::depuis_errno(errno ? errno : EIO);
         if (n < 10000) break;
     }
-    errno = 0;
-    if (dst.isOpen() && !dst.commit()) throw ErreurES::depuis_errno(errno ? errno : EIO);
+    placer(dst, destination);
     // The launcher copy must stay executable, like its source.
     QFile::setPermissions(destination, src.permissions());
     return blocs;
@@ -101,13 +113,15 @@ bool adap_cassybio(const QString &rep_depart, QStringList &lignes, QString &chem
         preparer_dossier_csb();
         QList<QByteArray> sortie;
         for (const QString &l : lignes) sortie << vers_cp1252(l);
-        bool ecrit = false;
         try {
-            ecrit = ecrire_fichier(bat, joindre_lignes(sortie));
+            QTemporaryFile f;
+            ouvrir_a_cote(f, bat);
+            const QByteArray octets = joindre_lignes(sortie);
+            if (f.write(octets) != octets.size()) throw ErreurES::depuis_errno(errno ? errno : EIO);
+            placer(f, bat);
         } catch (const ErreurES &) {
-            ecrit = false;
+            throw ErreurES::creation(bat);
         }
-        if (!ecrit) throw ErreurES::creation(bat);
         copier(chemin_insensible(chemin_cassybio + QStringLiteral("cassybio.ppp")), pif_csb());
     }
     return true;

@@ -7,7 +7,8 @@
 // The folder that stands for "c:\csb" is dossier_csb() (common/plateforme.h).
 
 // Copies a file byte for byte in blocks of 10,000 bytes, replacing the target
-// (never writing through an existing link). A source that cannot be opened
+// in one step once written (never writing through an existing link), without
+// waiting for the disk: the copy is rewritten at every start. A source that cannot be opened
 // changes nothing; a failure after that throws ErreurES with its own error (a
 // folder in the target's place: EISDIR). Returns the sizes of
 // the blocks read, the last one shorter than 10,000 (possibly empty).

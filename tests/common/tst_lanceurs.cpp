@@ -64,8 +64,11 @@ private Q_SLOTS:
         QByteArray octets(taille, '\0');
         for (int i = 0; i < taille; ++i) octets[i] = char(i * 7);
         ecrire_tout(d.filePath("a.ppp"), octets);
+        ecrire_tout(d.filePath("b.pif"), "ancien");
         QCOMPARE(copier(d.filePath("a.ppp"), d.filePath("b.pif")), blocs);
         QCOMPARE(lire(d.filePath("b.pif")), octets);
+        // Written beside, then put in place: nothing else left in the folder.
+        QCOMPARE(QDir(d.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"a.ppp", "b.pif"}));
     }
 
     void copie_sans_source()
@@ -117,6 +120,8 @@ private Q_SLOTS:
         }
         QVERIFY(QFileInfo(d.filePath("dossier")).isDir());
         QCOMPARE(lire(d.filePath("fichier")), QByteArray("garde"));
+        QCOMPARE(QDir(d.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList({"a.ppp", "dossier", "fichier"}));
     }
 
     void adaptation_fins_de_ligne_data() { lignes_fins_de_ligne(); }
