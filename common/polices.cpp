@@ -19,7 +19,17 @@ QString famille_vectorielle(const QString &famille)
     const auto deja = choisies.constFind(famille);
     if (deja != choisies.constEnd()) return *deja;
     QString choisie = famille;
-    if (QFontDatabase::hasFamily(famille) && !QFontDatabase::isScalable(famille)) {
+    if (!QFontDatabase::hasFamily(famille)) {
+        // A family the system lacks is named by the stand-in the toolkit would
+        // take for it: the same face, without a second family's fallback
+        // lists and font engines to build.
+        for (const QString &autre : QFont::substitutes(famille)) {
+            if (QFontDatabase::hasFamily(autre)) {
+                choisie = autre;
+                break;
+            }
+        }
+    } else if (!QFontDatabase::isScalable(famille)) {
         for (const char *autre : {"Microsoft Sans Serif", "Liberation Sans", "DejaVu Sans"}) {
             if (QFontDatabase::hasFamily(QLatin1String(autre))) {
                 choisie = QLatin1String(autre);
