@@ -1,13 +1,11 @@
 #include "app/application.h"
 #include "common/accessibilite.h"
-#include "assets/icone.h"
 #include "common/polices.h"
 #include "common/stylekalmeno.h"
 #include "common/traduction.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QPixmap>
 
 void preparer_application()
 {
@@ -19,7 +17,9 @@ void preparer_application()
     // Dialogs, menus and message boxes in the pages' basic font (MS Sans Serif
     // 8 points), which the pages load anyway, rather than one more family.
     QApplication::setFont(police(QStringLiteral("MS Sans Serif"), pixels_de_points(8)));
+    // Drawn at build time (the same drawing), read when the system asks for a size.
     QIcon icone;
-    for (int taille : {16, 32, 48, 64}) icone.addPixmap(QPixmap::fromImage(image_icone(taille)));
+    for (int taille : TAILLES_ICONE_FENETRE)
+        icone.addFile(QStringLiteral(":/icone/%1x%1/apps/kalmeno.png").arg(taille), QSize(taille, taille));
     QApplication::setWindowIcon(icone);
 }

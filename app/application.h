@@ -4,3 +4,6 @@
 // style, the default font of the dialogs and menus, the icon. Shared by the
 // entry and the start-up measure, so that both start the same way.
 void preparer_application();
+
+// The sizes of the window icon, as compiled in.
+inline constexpr int TAILLES_ICONE_FENETRE[] = {16, 32, 48, 64};

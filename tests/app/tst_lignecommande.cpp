@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/lignecommande.h"
 #include "app/tform1.h"
+#include "assets/icone.h"
 #include "common/plateforme.h"
 #include "common/exportcsv.h"
 #include "fechner/csvfechner.h"
@@ -9,6 +10,7 @@
 #include "classeurlu.h"
 #include "fichiersessai.h"
 
+#include <QIcon>
 #include <QImage>
 #include <QProcess>
 #include <QTabWidget>
@@ -75,6 +77,16 @@ private Q_SLOTS:
         ecrire_tout(dir.filePath("longue.nst"), "1\r\n" + QByteArray(40000, '1') + "\r\n");
         ecrire_tout(dir.filePath("trop.nst"), "84\r\n");
         ecrire_tout(dir.filePath("lettre.nst"), QByteArray(deux_etapes).replace("\r\n6\r\n", "\r\nsix\r\n"));
+    }
+
+    void icone_de_la_fenetre()
+    {
+        // The icon compiled in is the program's own drawing, at each size.
+        const QIcon icone = QApplication::windowIcon();
+        QCOMPARE(icone.availableSizes().size(), qsizetype(std::size(TAILLES_ICONE_FENETRE)));
+        for (int t : TAILLES_ICONE_FENETRE)
+            QCOMPARE(icone.pixmap(QSize(t, t)).toImage().convertToFormat(QImage::Format_ARGB32),
+                     image_icone(t).convertToFormat(QImage::Format_ARGB32));
     }
 
     void options_data()
