@@ -1,6 +1,8 @@
 // Writes the program's icon as PNG files for the desktop's icon theme:
 // OUTPUT_DIR/<n>x<n>/apps/kalmeno.png for each size given after the folder;
-// or, with --ico FILE.ico, one Windows icon file holding every size.
+// or, with --ico FILE.ico, one Windows icon file holding every size; or, with
+// --brut OUTPUT_DIR, OUTPUT_DIR/<n>.rgba: the pixels as premultiplied R, G, B,
+// A bytes, row after row, which the program shows without decoding anything.
 #include "assets/icone.h"
 
 #include <QBuffer>
@@ -71,14 +73,16 @@ bool ecrire_ico(const QString &chemin, const QList<int> &tailles)
 int main(int argc, char **argv)
 {
     const bool ico = argc >= 2 && qstrcmp(argv[1], "--ico") == 0;
-    if (argc < 3 + int(ico)) {
-        std::fprintf(stderr, "usage: %s OUTPUT_DIR SIZE...\n       %s --ico FILE.ico SIZE...\n", argv[0], argv[0]);
+    const bool brut = argc >= 2 && qstrcmp(argv[1], "--brut") == 0;
+    if (argc < 3 + int(ico || brut)) {
+        std::fprintf(stderr, "usage: %s OUTPUT_DIR SIZE...\n       %s --ico FILE.ico SIZE...\n       %s --brut OUTPUT_DIR SIZE...\n",
+                     argv[0], argv[0], argv[0]);
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QList<int> tailles;
-    for (int i = 2 + int(ico); i < argc; ++i) {
+    for (int i = 2 + int(ico || brut); i < argc; ++i) {
         tailles << std::atoi(argv[i]);
         if (tailles.back() < 8 || tailles.back() > 1024) {
             std::fprintf(stderr, "bad icon size: %s\n", argv[i]);
@@ -86,6 +90,21 @@ int main(int argc, char **argv)
         }
     }
     if (ico) return ecrire_ico(QString::fromLocal8Bit(argv[2]), tailles) ? 0 : 1;
+    if (brut) {
+        const QDir sortie(QString::fromLocal8Bit(argv[2]));
+        for (int taille : tailles) {
+            const QImage image = image_icone(taille).convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+            QByteArray octets;
+            for (int y = 0; y < taille; ++y)
+                octets.append(reinterpret_cast<const char *>(image.constScanLine(y)), qsizetype(taille) * 4);
+            QFile f(sortie.filePath(QStringLiteral("%1.rgba").arg(taille)));
+            if (!sortie.mkpath(QStringLiteral(".")) || !f.open(QIODevice::WriteOnly) || f.write(octets) != octets.size()) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(f.fileName()));
+                return 1;
+            }
+        }
+        return 0;
+    }
     const QDir sortie(QString::fromLocal8Bit(argv[1]));
     for (int taille : tailles) {
         const QString dossier = QStringLiteral("%1x%1/apps").arg(taille);

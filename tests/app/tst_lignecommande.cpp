@@ -84,9 +84,11 @@ private Q_SLOTS:
         // The icon compiled in is the program's own drawing, at each size.
         const QIcon icone = QApplication::windowIcon();
         QCOMPARE(icone.availableSizes().size(), qsizetype(std::size(TAILLES_ICONE_FENETRE)));
-        for (int t : TAILLES_ICONE_FENETRE)
-            QCOMPARE(icone.pixmap(QSize(t, t)).toImage().convertToFormat(QImage::Format_ARGB32),
-                     image_icone(t).convertToFormat(QImage::Format_ARGB32));
+        for (int t : TAILLES_ICONE_FENETRE) {
+            const QImage dessin = image_icone(t).convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(image_icone_compilee(t).convertToFormat(QImage::Format_ARGB32), dessin);
+            QCOMPARE(icone.pixmap(QSize(t, t)).toImage().convertToFormat(QImage::Format_ARGB32), dessin);
+        }
     }
 
     void options_data()
