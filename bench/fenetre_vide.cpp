@@ -2,10 +2,13 @@
 // Prints the wall clock when it is first on the screen, that is when its first
 // paint is done (its backing store then exists, as Kalmeno's does when its
 // start-up sequence runs), and its peak memory then. With "--montre" it prints
-// instead the moment of its show event, before anything is painted.
+// instead the moment of its show event, before anything is painted. With
+// "--texte" the window shows one line of text: what the system's fonts cost
+// any program that writes a word, before any page of ours.
 #include "bench/mesure_processus.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
 
@@ -48,6 +51,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     FenetreVide w;
     w.au_montrer = argc > 1 && std::strcmp(argv[1], "--montre") == 0;
+    if (argc > 1 && std::strcmp(argv[1], "--texte") == 0) w.setCentralWidget(new QLabel(QStringLiteral("Expérience visuelle")));
     w.fini = [&] {
         mesure::imprimer(w.montree_ns);
         app.quit();

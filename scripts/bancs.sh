@@ -2,7 +2,7 @@
 # Builds and runs every benchmark with repetitions and prints one table of
 # medians, then the whole-process measures: launch to the end of the start-up
 # sequence and peak memory against an empty Qt main window (once painted, and
-# at its show event), and the CPU used
+# at its show event; and, for what any text costs, with one line of text), and the CPU used
 # while idle on each page with the two 100 ms timers running, and the CPU and
 # memory the ions' animation takes at 100 and 150 %.
 #   scripts/bancs.sh [BUILD_FOLDER (build)] [REPETITIONS (10)] [IDLE_SECONDS (5)]
@@ -48,19 +48,22 @@ echo
 echo "== Whole process, medians of $n launches, in turn (platform $QT_QPA_PLATFORM)"
 # The empty window is measured twice: once painted, as Kalmeno is when its
 # sequence runs (the reference of the ratios), once at its show event.
-: >/tmp/bancs_k.$$; : >/tmp/bancs_v.$$; : >/tmp/bancs_m.$$
+: >/tmp/bancs_k.$$; : >/tmp/bancs_v.$$; : >/tmp/bancs_m.$$; : >/tmp/bancs_t.$$
 for i in $(seq "$n"); do
     lancer "$B/bench/bench_proc_lancement" >>/tmp/bancs_k.$$
     lancer "$B/bench/bench_proc_fenetre_vide" >>/tmp/bancs_v.$$
     lancer "$B/bench/bench_proc_fenetre_vide" --montre >>/tmp/bancs_m.$$
+    lancer "$B/bench/bench_proc_fenetre_vide" --texte >>/tmp/bancs_t.$$
 done
 tk=$(cut -d' ' -f1 /tmp/bancs_k.$$ | median); mk=$(cut -d' ' -f2 /tmp/bancs_k.$$ | median)
 tv=$(cut -d' ' -f1 /tmp/bancs_v.$$ | median); mv=$(cut -d' ' -f2 /tmp/bancs_v.$$ | median)
 tm=$(cut -d' ' -f1 /tmp/bancs_m.$$ | median); mm=$(cut -d' ' -f2 /tmp/bancs_m.$$ | median)
-rm -f /tmp/bancs_k.$$ /tmp/bancs_v.$$ /tmp/bancs_m.$$
+tt=$(cut -d' ' -f1 /tmp/bancs_t.$$ | median); mt=$(cut -d' ' -f2 /tmp/bancs_t.$$ | median)
+rm -f /tmp/bancs_k.$$ /tmp/bancs_v.$$ /tmp/bancs_m.$$ /tmp/bancs_t.$$
 printf '%-44s %10s ms %10s kB\n' "Kalmeno: launch to start-up sequence done" "$tk" "$mk"
 printf '%-44s %10s ms %10s kB\n' "empty Qt main window: launch to first paint" "$tv" "$mv"
 printf '%-44s %10s ms %10s kB\n' "empty Qt main window: launch to show event" "$tm" "$mm"
+printf '%-44s %10s ms %10s kB\n' "window with one line of text: first paint" "$tt" "$mt"
 awk -v a="$tk" -v b="$tv" -v c="$mk" -v d="$mv" -v e="$tm" -v f="$mm" 'BEGIN {
     printf "%-44s %10.2f    (target <= 1.5; %.2f against the show event)\n", "start-up ratio", a / b, a / e
     printf "%-44s %10.2f    (target <= 1.3; %.2f against the show event)\n", "peak memory ratio", c / d, c / f }'
