@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
+#include <QCoreApplication>
 
 #include <cerrno>
 
@@ -22,37 +22,56 @@ namespace {
 constexpr qsizetype TAILLE_MAX_MODELE = 1024 * 1024;
 
 // The two launcher files are rewritten at every start and removed at the end:
-// each is written under a temporary name beside its target, then renamed over
-// it, as a save is, but without waiting for the disk, which would cost
-// milliseconds at every start (tens on a school hard disk).
-// Opens the temporary file; throws ErreurES with the folder's own reason.
-void ouvrir_a_cote(QTemporaryFile &f, const QString &cible)
-{
-    // A link in the target's place is removed first: it is replaced, never followed.
-    if (type_chemin(cible, false) == TypeChemin::Lien) supprimer_fichier(cible);
-    // The toolkit refuses a folder without setting errno: without this, the
-    // report would show whatever error came before.
-    if (type_chemin(cible) == TypeChemin::Dossier) throw ErreurES::depuis_errno(EISDIR);
-    f.setFileTemplate(cible + QStringLiteral(".XXXXXX"));
-    errno = 0;
-    if (!f.open()) {
-        // Told from the folder itself: not every system leaves the reason in errno.
-        const QFileInfo dossier(QFileInfo(cible).path());
-        const int err = !dossier.exists() ? ENOENT : !dossier.isDir() ? ENOTDIR : errno ? errno : EACCES;
-        throw ErreurES::depuis_errno(err);
+// each is written under a name of this process beside its target, then
+// renamed over it, as a save is, but without waiting for the disk, which
+// would cost milliseconds at every start (tens on a school hard disk). The
+// written file is removed if it never takes the target's place.
+struct Remplacant {
+    // Opens the file beside; throws ErreurES with the folder's own reason.
+    explicit Remplacant(const QString &cible)
+        : cible(cible), f(cible + QLatin1Char('.') + QString::number(QCoreApplication::applicationPid()))
+    {
+        // A link in the target's place is removed first: it is replaced, never followed.
+        if (type_chemin(cible, false) == TypeChemin::Lien) supprimer_fichier(cible);
+        // The toolkit refuses a folder without setting errno: without this, the
+        // report would show whatever error came before.
+        if (type_chemin(cible) == TypeChemin::Dossier) throw ErreurES::depuis_errno(EISDIR);
+        // One left by an earlier process of the same number, never followed.
+        if (type_chemin(f.fileName(), false) != TypeChemin::Absent) supprimer_fichier(f.fileName());
+        errno = 0;
+        if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            // Told from the folder itself: not every system leaves the reason in errno.
+            const QFileInfo dossier(QFileInfo(cible).path());
+            const int err = !dossier.exists() ? ENOENT : !dossier.isDir() ? ENOTDIR : errno ? errno : EACCES;
+            throw ErreurES::depuis_errno(err);
+        }
     }
-}
+    ~Remplacant()
+    {
+        if (place) return;
+        f.close();
+        supprimer_fichier(f.fileName());
+    }
+    void ecrire(const char *octets, qint64 n)
+    {
+        errno = 0;
+        if (f.write(octets, n) != n) throw ErreurES::depuis_errno(errno ? errno : EIO);
+    }
+    // Closes the file (a system may not rename an open one) and puts it in place.
+    void placer()
+    {
+        errno = 0;
+        if (!f.flush()) throw ErreurES::depuis_errno(errno ? errno : EIO);
+        f.close();
+        errno = 0;
+        if (!remplacer_fichier(f.fileName(), cible)) throw ErreurES::depuis_errno(errno ? errno : EIO);
+        place = true;
+    }
 
-// Closes the written file and puts it in the target's place; throws ErreurES.
-void placer(QTemporaryFile &f, const QString &cible)
-{
-    errno = 0;
-    if (!f.flush()) throw ErreurES::depuis_errno(errno ? errno : EIO);
-    f.close();
-    errno = 0;
-    if (!remplacer_fichier(f.fileName(), cible)) throw ErreurES::depuis_errno(errno ? errno : EIO);
-    f.setAutoRemove(false);
-}
+    const QString cible;
+    QFile f;
+    bool place = false;
+};
 
 } // namespace
 
@@ -65,18 +84,17 @@ QList<qsizetype> copier(const QString &source, const QString &destination)
     QFile src(source);
     if (!src.open(QIODevice::ReadOnly)) return blocs;
 
-    QTemporaryFile dst;
-    ouvrir_a_cote(dst, destination);
+    Remplacant dst(destination);
     QByteArray tampon(10100, '\0');
     for (;;) {
         errno = 0;
         const qint64 n = src.read(tampon.data(), 10000);
         if (n < 0) throw ErreurES::code(100);
         blocs << n;
-        if (dst.write(tampon.constData(), n) != n) throw ErreurES::depuis_errno(errno ? errno : EIO);
+        dst.ecrire(tampon.constData(), n);
         if (n < 10000) break;
     }
-    placer(dst, destination);
+    dst.placer();
     // The launcher copy must stay executable, like its source.
     QFile::setPermissions(destination, src.permissions());
     return blocs;
@@ -114,11 +132,10 @@ bool adap_cassybio(const QString &rep_depart, QStringList &lignes, QString &chem
         QList<QByteArray> sortie;
         for (const QString &l : lignes) sortie << vers_cp1252(l);
         try {
-            QTemporaryFile f;
-            ouvrir_a_cote(f, bat);
+            Remplacant f(bat);
             const QByteArray octets = joindre_lignes(sortie);
-            if (f.write(octets) != octets.size()) throw ErreurES::depuis_errno(errno ? errno : EIO);
-            placer(f, bat);
+            f.ecrire(octets.constData(), octets.size());
+            f.placer();
         } catch (const ErreurES &) {
             throw ErreurES::creation(bat);
         }

@@ -86,10 +86,14 @@ private Q_SLOTS:
         ecrire_tout(d.filePath("a.ppp"), "nouveau");
         ecrire_tout(d.filePath("precieux"), "intact");
         QVERIFY(QFile::link(d.filePath("precieux"), d.filePath("b.pif")));
+        // Nor through one at the name the copy is first written under.
+        const QString a_cote = d.filePath("b.pif.%1").arg(QCoreApplication::applicationPid());
+        QVERIFY(QFile::link(d.filePath("precieux"), a_cote));
         copier(d.filePath("a.ppp"), d.filePath("b.pif"));
         QCOMPARE(lire(d.filePath("precieux")), QByteArray("intact"));
         QCOMPARE(lire(d.filePath("b.pif")), QByteArray("nouveau"));
         QVERIFY(!QFileInfo(d.filePath("b.pif")).isSymLink());
+        QVERIFY(!QFileInfo::exists(a_cote) && !QFileInfo(a_cote).isSymLink());
     }
 
     void copie_impossible_data()
