@@ -695,10 +695,14 @@ void PageNernst::Timer_animTimer()
         placer_fleche(fleche, w, MILIEU_MEMBRANE - arrondi(w * 0.5));
         legende(Lab_em, *etat.anim.legende_em(e_k));
     }
+    // The new frame goes to the frame on the screen, and the one behind gets
+    // the empty cell back for the next tick. Swapping which of the two is
+    // shown would do the same at twice the cost: each show and hide of a
+    // widget under the mouse asks the display where the pointer is, and tells
+    // screen readers, 60 times a second.
     ImageWidget *visible = cadre_visible();
-    cache->show();
-    visible->hide();
-    visible->setPicture(Ima_sav->picture());
+    visible->setPicture(cache->picture());
+    cache->setPicture(Ima_sav->picture());
 }
 
 void PageNernst::BitBtn13Click()

@@ -665,9 +665,15 @@ private Q_SLOTS:
         QCOMPARE(b.bouton("GO")->text(), QString("STOP"));
         int net_max = 0;
         for (int t = 0; t < 1500; ++t) {
-            const bool pe1 = !b.image("ima_pe1")->isHidden();
+            const auto avant = b.image("ima_pe1")->picture();
             b.p().Timer_animTimer();
-            QCOMPARE(b.image("ima_pe1")->isHidden(), pe1); // the frames swap
+            // The shown frame gets each new frame; the one behind, drawn into
+            // at the next tick, holds the empty cell.
+            QVERIFY(!b.image("ima_pe1")->isHidden() && b.image("ima_pe2")->isHidden());
+            if (t < 3) {
+                QVERIFY(b.image("ima_pe1")->picture() != avant);
+                QCOMPARE(b.image("ima_pe2")->picture(), b.image("Ima_sav")->picture());
+            }
             const AnimationIons &a = b.p().etat.anim;
             net_max = std::max(net_max, a.n_sorties - a.n_entrees);
         }
