@@ -4,6 +4,7 @@
 #include "app/tform1.h"
 #include "colour/tform_coul.h"
 #include "colour/tmise_couleur.h"
+#include "common/classeur.h"
 #include "common/erreures.h"
 #include "common/imagewidget.h"
 #include "common/plateforme.h"
@@ -109,6 +110,26 @@ private Q_SLOTS:
     {
         installer_rapporteur(nullptr);
         definir_dossier_csb("");
+    }
+
+    void classeur_charge_a_la_demande()
+    {
+        // The workbook writer, with the compression and cryptography libraries
+        // it pulls in, is loaded by the first workbook, not by the start.
+        if (!QFile::exists("/proc/self/maps")) QSKIP("the process's libraries are read from /proc");
+        auto chargee = [](const char *nom) {
+            QFile f("/proc/self/maps");
+            return f.open(QIODevice::ReadOnly) && f.readAll().contains(nom);
+        };
+        {
+            RepDepart r;
+            TForm1 f;
+            f.Timer_debutTimer();
+            for (const char *nom : {"libxlsxwriter", "libcrypto", "libminizip"}) QVERIFY2(!chargee(nom), nom);
+        }
+        const Classeur c{Tableau{QStringLiteral("Programme"), {{QStringLiteral("t (s)")}, {QStringLiteral("1,5")}}}};
+        QVERIFY(classeur::octets_xlsx(c).startsWith("PK"));
+        QVERIFY(chargee("libxlsxwriter"));
     }
 
     void fenetre()
