@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <map>
+#include <type_traits>
 
 namespace classeur {
 
@@ -113,8 +114,7 @@ void ecrire_feuille(const Xlsx &x, lxw_workbook *wb, lxw_worksheet *ws, const Ta
                 }
                 x.nombre(ws, lxw_row_t(r), lxw_col_t(c), n->valeur, f);
             } else {
-                x.texte(ws, lxw_row_t(r), lxw_col_t(c), champ.toUtf8().constData(),
-                                       entete ? gras : nullptr);
+                x.texte(ws, lxw_row_t(r), lxw_col_t(c), champ.toUtf8().constData(), entete ? gras : nullptr);
             }
         }
     }
