@@ -353,6 +353,26 @@ private Q_SLOTS:
         }
     }
 
+    void ions_au_clavier()
+    {
+        // The equilibrium mode by Space, then Tab to "LANCER": Space starts the
+        // ions and the frame on the screen changes; Space again stops them.
+        f->Notebook1->setCurrentIndex(5);
+        f->findChild<QPushButton *>("BitBtn12")->setFocus(Qt::TabFocusReason);
+        touche(Qt::Key_Space);
+        touche(Qt::Key_Tab);
+        auto *go = f->findChild<QPushButton *>("GO");
+        QCOMPARE(QApplication::focusWidget(), go);
+        auto *cadre = f->findChild<ImageWidget *>("ima_pe1");
+        const QImage avant = cadre->picture();
+        touche(Qt::Key_Space);
+        QCOMPARE(go->text(), QString("STOP"));
+        QTRY_VERIFY(cadre->picture() != avant);
+        touche(Qt::Key_Space);
+        QCOMPARE(go->text(), QString("LANCER"));
+        f->findChild<QPushButton *>("BitBtn13")->click();
+    }
+
     void chaque_arret_nomme_data()
     {
         QTest::addColumn<int>("page");
