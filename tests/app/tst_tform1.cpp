@@ -116,7 +116,9 @@ private Q_SLOTS:
     {
         // The workbook writer, with the compression and cryptography libraries
         // it pulls in, is loaded by the first workbook, not by the start.
-        if (!QFile::exists("/proc/self/maps")) QSKIP("the process's libraries are read from /proc");
+#ifndef Q_OS_LINUX
+        QSKIP("the process's libraries are read from /proc");
+#endif
         auto chargee = [](const char *nom) {
             QFile f("/proc/self/maps");
             return f.open(QIODevice::ReadOnly) && f.readAll().contains(nom);
