@@ -118,8 +118,8 @@ PageNernst::PageNernst(HotePage *hote, QWidget *parent) : QWidget(parent), hote_
     ima_pe1 = image(g, "ima_pe1", {145, 86}, blanc);
     ima_pe2 = image(g, "ima_pe2", {145, 86}, blanc);
     ima_pe2->hide();
-    // The animation's two frames cover their place: swapping them repaints
-    // nothing beneath.
+    // The animation's frames cover their place: a new frame repaints nothing
+    // beneath.
     for (ImageWidget *cadre : {ima_pe1, ima_pe2}) cadre->setAttribute(Qt::WA_OpaquePaintEvent);
     Ima_sav = image(g, "Ima_sav", {500, 110}, blanc);
     Ima_sav->hide();
