@@ -81,6 +81,13 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral(" Kalmeno"));
     setFont(police(QStringLiteral("System"), 13));
+    // The start-up timer runs from the window's creation, not from the end
+    // of its building: its 10 ms then pass while the first page is built.
+    Timer_debut = new QTimer(this);
+    Timer_debut->setObjectName(QStringLiteral("Timer_debut"));
+    Timer_debut->setInterval(10);
+    connect(Timer_debut, &QTimer::timeout, this, &TForm1::Timer_debutTimer);
+    Timer_debut->start();
 
     auto *client = new QWidget(this);
     setCentralWidget(client);
@@ -144,12 +151,6 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
         if (QAction *a = findChild<QAction *>(QLatin1String(r.nom))) a->setShortcut(QKeySequence(r.touches));
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
             [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
-
-    Timer_debut = new QTimer(this);
-    Timer_debut->setObjectName(QStringLiteral("Timer_debut"));
-    Timer_debut->setInterval(10);
-    connect(Timer_debut, &QTimer::timeout, this, &TForm1::Timer_debutTimer);
-    Timer_debut->start();
 
     FormCreate();
 

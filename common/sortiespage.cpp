@@ -4,6 +4,7 @@
 #include "common/feuille.h"
 #include "common/fichiertexte.h"
 #include "common/imagerapport.h"
+#include "common/impression.h"
 #include "common/plateforme.h"
 
 #include <QAction>
@@ -13,8 +14,6 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -179,15 +178,9 @@ bool SortiesPage::imprimer()
 {
     const Source s = source_();
     if (!demander_eleves()) return false;
-    QPrinter imprimante(QPrinter::HighResolution);
-    imprimante.setPageOrientation(QPageLayout::Landscape);
-    imprimante.setDocName(s.titre);
-    QPrintDialog d(&imprimante, fenetre_);
-    d.setObjectName(QStringLiteral("PrintDialog1"));
-    d.setWindowTitle(QStringLiteral("Imprimer"));
-    if (d.exec() != QDialog::Accepted) return false;
-    imprimer_feuille(imprimante, image_feuille(s.vue), {s.titre, QDate::currentDate(), eleves_});
-    return true;
+    return dialogue_impression(fenetre_, s.titre, [&](QPagedPaintDevice &imprimante) {
+        imprimer_feuille(imprimante, image_feuille(s.vue), {s.titre, QDate::currentDate(), eleves_});
+    });
 }
 
 bool SortiesPage::exporter_pdf()

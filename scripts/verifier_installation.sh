@@ -50,6 +50,7 @@ sortie=$construction/verification
 
 attendu=$HOME/.local/share/kalmeno
 grep -qx "cwd=$attendu" "$sortie/installe/processus.txt" || echec "runs in $(sed -n 's/^cwd=//p' "$sortie/installe/processus.txt"), not $attendu"
+[ -f "$prefixe/libexec/kalmeno/libkalmeno_impression.so" ] || echec "no print module beside the program"
 grep -qx "exe=$prefixe/libexec/kalmeno/kalmeno" "$sortie/installe/processus.txt" || echec "not the installed program: $(grep exe= "$sortie/installe/processus.txt")"
 grep -qx "fenetres=1" "$sortie/installe/processus.txt" || echec "an error report came up at start ($(grep fenetres= "$sortie/installe/processus.txt"))"
 for f in an.bmp k.bmp na.bmp fl_i_e.bmp fl_e_i.bmp ess0.nst cassybio/cassybio.sav CASSYBIO/cassybio.ppp \

@@ -112,10 +112,11 @@ private Q_SLOTS:
         definir_dossier_csb("");
     }
 
-    void classeur_charge_a_la_demande()
+    void bibliotheques_chargees_a_la_demande()
     {
         // The workbook writer, with the compression and cryptography libraries
-        // it pulls in, is loaded by the first workbook, not by the start.
+        // it pulls in, is loaded by the first workbook, and the toolkit's print
+        // support by the first print, not by the start.
 #ifndef Q_OS_LINUX
         QSKIP("the process's libraries are read from /proc");
 #endif
@@ -123,15 +124,27 @@ private Q_SLOTS:
             QFile f("/proc/self/maps");
             return f.open(QIODevice::ReadOnly) && f.readAll().contains(nom);
         };
-        {
-            RepDepart r;
-            TForm1 f;
-            f.Timer_debutTimer();
-            for (const char *nom : {"libxlsxwriter", "libcrypto", "libminizip"}) QVERIFY2(!chargee(nom), nom);
-        }
+        RepDepart r;
+        TForm1 f;
+        f.Timer_debutTimer();
+        for (const char *nom : {"libxlsxwriter", "libcrypto", "libminizip", "libQt6PrintSupport"})
+            QVERIFY2(!chargee(nom), nom);
         const Classeur c{Tableau{QStringLiteral("Programme"), {{QStringLiteral("t (s)")}, {QStringLiteral("1,5")}}}};
         QVERIFY(classeur::octets_xlsx(c).startsWith("PK"));
         QVERIFY(chargee("libxlsxwriter"));
+
+        f.sorties->fixer_eleves("Zoé");
+        QString titre;
+        {
+            FenetresModales modales({[&titre](QWidget *m) {
+                titre = m->windowTitle();
+                static_cast<QDialog *>(m)->reject();
+            }});
+            Q_EMIT f.findChild<QMenu *>("Fichier1")->aboutToShow();
+            f.findChild<QAction *>("Imprimer1")->trigger();
+        }
+        QCOMPARE(titre, QString("Imprimer"));
+        QVERIFY(chargee("libQt6PrintSupport"));
     }
 
     void fenetre()

@@ -1,0 +1,18 @@
+#pragma once
+#include <QString>
+#include <QtGlobal>
+
+#include <functional>
+
+class QPagedPaintDevice;
+class QWidget;
+
+// The print module's one entry: the toolkit's print dialog, and the drawing on
+// the printer once accepted. Returns false when the pupil cancels.
+using DialogueImpression = bool (*)(QWidget *parent, const QString &titre,
+                                    const std::function<void(QPagedPaintDevice &)> &dessiner);
+extern "C" Q_DECL_EXPORT bool kalmeno_dialogue_impression(QWidget *parent, const QString &titre,
+                                                          const std::function<void(QPagedPaintDevice &)> &dessiner);
+
+// The module's file name, without the system's prefix and suffix.
+inline constexpr char MODULE_IMPRESSION[] = "kalmeno_impression";
