@@ -66,7 +66,7 @@ void PageContrastes::creer_experience()
     Image2 = new ImageWidget(GroupBox1);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(14, 29, 231, 124);
-    Image2->setPicture(image_paysage_contours());
+    // Its picture is drawn when it is first shown, after a fixation.
     Image2->setAccessibleName(QStringLiteral("Contours du paysage, sur fond blanc"));
     Image2->hide();
 
@@ -163,6 +163,7 @@ void PageContrastes::appliquer_experience()
     regler(Timer_voir, experience_.voir);
     regler(Timer_reaff_image, experience_.reaff_image);
     Image1->setVisible(experience_.image1);
+    if (experience_.image2 && Image2->picture().isNull()) Image2->setPicture(image_paysage_contours());
     Image2->setVisible(experience_.image2);
     Shape1->resize(experience_.largeur_barre, Shape1->height());
 }

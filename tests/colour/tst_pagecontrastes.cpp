@@ -1,3 +1,4 @@
+#include "assets/paysage.h"
 #include "colour/pagecontrastes.h"
 #include "colour/tform_coul.h"
 #include "common/boutonimage.h"
@@ -271,6 +272,8 @@ private Q_SLOTS:
         QCOMPARE(b.page.Timer_voir->isActive(), voir);
         QCOMPARE(b.page.Timer_reaff_image->isActive(), reaff);
         QCOMPARE(b.page.Image2->isVisibleTo(b.page.GroupBox1), image2);
+        // The outline drawing, drawn when first shown.
+        if (image2) QCOMPARE(b.page.Image2->picture(), image_paysage_contours());
         QCOMPARE(b.page.Shape1->width(), barre);
         // The coloured picture is hidden only after a full fixation.
         QCOMPARE(b.page.Image1->isVisibleTo(b.page.GroupBox1), b.page.experience().image1);
