@@ -10,6 +10,11 @@
 
 namespace {
 
+// Whether the system has the family itself, read from the font list: asking
+// for a family by name runs fontconfig's whole configuration for that name,
+// and answers yes for a family it would only stand in for.
+bool installee(const QString &famille) { return QFontDatabase::families().contains(famille, Qt::CaseInsensitive); }
+
 // A family drawn only from bitmaps (Windows' own "MS Sans Serif" and
 // "System") cannot follow the display size: a scalable twin stands for it.
 QString famille_vectorielle(const QString &famille)
@@ -19,19 +24,19 @@ QString famille_vectorielle(const QString &famille)
     const auto deja = choisies.constFind(famille);
     if (deja != choisies.constEnd()) return *deja;
     QString choisie = famille;
-    if (!QFontDatabase::hasFamily(famille)) {
+    if (!installee(famille)) {
         // A family the system lacks is named by the stand-in the toolkit would
         // take for it: the same face, without a second family's fallback
         // lists and font engines to build.
         for (const QString &autre : QFont::substitutes(famille)) {
-            if (QFontDatabase::hasFamily(autre)) {
+            if (installee(autre)) {
                 choisie = autre;
                 break;
             }
         }
     } else if (!QFontDatabase::isScalable(famille)) {
         for (const char *autre : {"Microsoft Sans Serif", "Liberation Sans", "DejaVu Sans"}) {
-            if (QFontDatabase::hasFamily(QLatin1String(autre))) {
+            if (installee(QLatin1String(autre))) {
                 choisie = QLatin1String(autre);
                 break;
             }
